@@ -1,0 +1,217 @@
+#include "CalcLevel.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvo {
+
+namespace {
+
+std::string RemoveSpaces(std::string text) {
+    std::erase(text, ' ');
+    return text;
+}
+
+bool InRangeForFixedPoint(double value) {
+    return !(value >= 1e16 || value <= -1e16 || (value > 0 && value < 1e-10) ||
+             (value < 0 && value > -1e-10));
+}
+
+bool IsAdditive(int op) { return op == OP_ADD || op == OP_SUBTRACT; }
+bool IsMultiplicative(int op) { return op == OP_MULTIPLY || op == OP_DIVIDE; }
+
+} // namespace
+
+std::string CCalcLevel::Evaluate() {
+    double result = 0;
+    switch (m_nPendingOp) {
+    case OP_EQUALS:
+        result = m_dRight;
+        break;
+    case OP_ADD:
+        result = m_dLeft + m_dRight;
+        break;
+    case OP_SUBTRACT:
+        result = m_dLeft - m_dRight;
+        break;
+    case OP_MULTIPLY:
+        result = m_dLeft * m_dRight;
+        break;
+    case OP_DIVIDE:
+        if (m_dRight == 0) {
+            m_messages.ShowMessage(kApplicationTitle,
+                                   "Error - Illegal divide by zero!\t\t\t\t\nRemove zero and use "
+                                   "Recalc to correct.");
+            m_bDivideError = 1;
+            return "";
+        }
+        result = m_dLeft / m_dRight;
+        break;
+    default:
+        return "";
+    }
+    std::string text = FormatResult(result);
+    ClearEntry();
+    m_dLeft = result;
+    m_nLeftState = 2;
+    m_dLastResult = result;
+    m_dRight = 0;
+    m_nRightState = 0;
+    // The right operand is consumed, and the flag tells whether the latest evaluation failed.
+    m_bRightFromParen = 0;
+    m_bDivideError = 0;
+    return RemoveSpaces(std::move(text));
+}
+
+std::string CCalcLevel::ApplyOperator(int op) {
+    if (m_bLeftFromParen) {
+        ClearEntry();
+        ShiftOperator(op);
+        m_bLeftFromParen = 0;
+        return "";
+    }
+    if (m_nSavedState != 0)
+        return ApplyDeferred(op);
+    return ApplyWithoutDeferred(op);
+}
+
+// Resolves the multiplicative operation and then the deferred additive one.
+std::string CCalcLevel::ApplyDeferred(int op) {
+    if (m_nRightState == 0) {
+        m_dRight = GetEntryValue();
+        m_nRightState = 1;
+    }
+    std::string result = Evaluate();
+    if (m_bDivideError)
+        return ""; // the deferred operation stays for the corrected divisor
+    m_dRight = m_dLeft;
+    m_dLeft = m_dSaved;
+    m_nRightState = m_nLeftState;
+    m_nLeftState = m_nSavedState;
+    m_nPendingOp = m_nSavedOp;
+    result = Evaluate();
+    m_dSaved = 0;
+    m_nSavedState = 0;
+    m_nSavedOp = OP_NONE;
+    ShiftOperator(op);
+    return result;
+}
+
+std::string CCalcLevel::ApplyWithoutDeferred(int op) {
+    ShiftOperator(op);
+    if (m_nLeftState == 0) {
+        m_dLeft = GetEntryValue();
+        m_nLeftState = 1;
+        const bool keepEntry =
+            op == OP_EQUALS && (m_nPendingOp != OP_NONE || m_nSavedOp != OP_NONE);
+        if (!keepEntry)
+            ClearEntry();
+    } else if (m_nRightState == 0) {
+        if (m_strEntry.empty())
+            return ""; // only the operator codes moved: the new operator replaces the old
+        m_dRight = GetEntryValue();
+        m_nRightState = 1;
+        ClearEntry();
+    }
+    if (m_nRightState != 0 && IsMultiplicative(op) && IsAdditive(m_nPendingOp)) {
+        m_nSavedOp = m_nPendingOp;
+        m_dSaved = m_dLeft;
+        m_nSavedState = m_nLeftState;
+        m_nPendingOp = m_nCurrentOp;
+        m_dLeft = m_dRight;
+        m_nLeftState = m_nRightState;
+        m_dRight = 0;
+        m_nRightState = 0;
+        ClearEntry();
+    }
+    if (m_nRightState != 0)
+        return Evaluate();
+    return "";
+}
+
+double CCalcLevel::GetEntryValue() const { return GetValue(m_strEntry); }
+
+double CCalcLevel::GetValue(const std::string& text) const {
+    return m_dLastResult != 0 ? m_dLastResult : NumericValue(text);
+}
+
+void CCalcLevel::ShiftOperator(int op) {
+    m_nPendingOp = m_nCurrentOp;
+    m_nCurrentOp = op;
+}
+
+void CCalcLevel::Reset() {
+    ResetOperands();
+    m_strEntry.clear();
+    m_nCurrentOp = OP_NONE;
+    m_nPendingOp = OP_NONE;
+    m_nSavedOp = OP_NONE;
+}
+
+void CCalcLevel::ResetOperands() {
+    m_dLeft = 0;
+    m_dRight = 0;
+    m_dSaved = 0;
+    m_dLastResult = 0;
+    m_nLeftState = 0;
+    m_nRightState = 0;
+    m_nSavedState = 0;
+    // A pending power or parenthesis operand belongs to the calculation being reset.
+    m_dPowerA = 0;
+    m_dPowerB = 0;
+    m_bLeftFromParen = 0;
+    m_bRightFromParen = 0;
+}
+
+void CCalcLevel::CopySharedStateFrom(const CCalcLevel& other) {
+    m_bKeySound = other.m_bKeySound;
+    m_bSaveLast = other.m_bSaveLast;
+    m_bNormalPrecision = other.m_bNormalPrecision;
+    m_bHighPrecision = other.m_bHighPrecision;
+    m_bLowPrecision = other.m_bLowPrecision;
+    m_dMemory = other.m_dMemory;
+    m_dTransfer = other.m_dTransfer;
+    m_dNixetResult = other.m_dNixetResult;
+    m_dStatResult = other.m_dStatResult;
+}
+
+std::string CCalcLevel::StripTrailingZeros(std::string text) {
+    const auto point = text.rfind('.');
+    if (point == std::string::npos)
+        return text;
+    while (text.size() > point + 1 && text.back() == '0')
+        text.pop_back();
+    if (text.size() == point + 1)
+        std::erase(text, '.');
+    return text;
+}
+
+std::string CCalcLevel::FormatHighPrecision(double value) {
+    if (!InRangeForFixedPoint(value))
+        return FormatGeneral(value);
+    double integral = 0;
+    const double fraction = std::modf(value, &integral);
+
+    const std::string fractionText =
+        StripTrailingZeros(RemoveSpaces(StripTrailingZeros(FormatFixed(fraction, 14))));
+    int decimals = std::clamp(static_cast<int>(fractionText.size()) - 2, 0, 10);
+
+    const std::string integralText = StripTrailingZeros(FormatFixed(integral, 6));
+    const int width = std::min(static_cast<int>(integralText.size()) + 1, 15);
+    if (width + decimals > 15)
+        decimals = 15 - width;
+
+    return StripTrailingZeros(RemoveSpaces(FormatFixed(value, decimals)));
+}
+
+std::string CCalcLevel::FormatResult(double value) const {
+    if (IsHighPrecision())
+        return FormatHighPrecision(value);
+    if (IsLowPrecision())
+        return FormatFixed(value, 2);
+    return FormatGeneral(value);
+}
+
+} // namespace tarvo

@@ -1,0 +1,32 @@
+// What the calculator form needs from the window that shows it. The Qt window and the
+// headless host of the batch program implement it; the form never calls the platform.
+#pragma once
+
+#include "MessageBox.h"
+
+#include <string>
+
+namespace tarvo {
+
+class ICalculatorHost : public IMessageBox {
+public:
+    // The key click.
+    virtual void Beep() = 0;
+
+    // The controls now show these texts. The referenced strings are the form's own members
+    // and outlive the call, so a host may defer reading them to coalesce updates.
+    virtual void ShowSmallDisplay(const std::string& text) = 0;
+    virtual void ShowLargeDisplay(const std::string& text) = 0;
+
+    // Scrolls the large display relative to its current position.
+    virtual void ScrollLargeDisplay(int characters, int lines) = 0;
+
+    // The angle switch's caption ("deg", "rad", "grad") and the hyp check box.
+    virtual void ShowAngleMode(const std::string& caption) = 0;
+    virtual void ShowHyperbolic(bool checked) = 0;
+
+    // The parenthesis status text changed; the form is to be repainted.
+    virtual void ShowParenStatus(const std::string& text) = 0;
+};
+
+} // namespace tarvo

@@ -1,0 +1,181 @@
+#include "CalculatorView.h"
+
+#include "MathError.h"
+#include "NumberText.h"
+
+namespace tarvo {
+
+namespace {
+
+// Whether the last occurrence of c in text stands at its second-to-last position, with the
+// position of a missing character counted as -1. Looks at the end of the text only.
+bool LastOccurrenceIsSecondToLast(const std::string& text, char c) {
+    const std::size_t n = text.size();
+    if (n == 1)
+        return text[0] != c;
+    return n >= 2 && text[n - 2] == c && text[n - 1] != c;
+}
+
+} // namespace
+
+CCalculatorView::CCalculatorView(CCalculatorDoc& doc, ICalculatorHost& host,
+                                 ISettingsStore& settings)
+    : m_doc(doc), m_host(host), m_settings(settings) {}
+
+CCalculatorView::~CCalculatorView() { DeleteOpenLevels(); }
+
+void CCalculatorView::EnterText(const std::string& text) {
+    CCalcLevel& level = CurrentLevel();
+    level.m_bFunctionValue = 0;
+    level.m_dLastResult = 0;
+    if (m_bResultShown) {
+        level.ClearEntry();
+        m_bResultShown = 0;
+        const bool afterTag = LastOccurrenceIsSecondToLast(m_strLargeDisplay, ']');
+        const bool afterSeparator = LastOccurrenceIsSecondToLast(m_strLargeDisplay, ';');
+        if (!m_strLargeDisplay.empty() && (afterTag || !afterSeparator)) {
+            m_strLargeDisplay += "; ";
+            level.Reset();
+        }
+    }
+    level.m_strEntry += text;
+    m_strSmallDisplay = level.m_strEntry;
+    ShowSmallDisplay();
+    AppendToLargeDisplay(text);
+}
+
+double CCalculatorView::GetCurrentOperand() {
+    const CCalcLevel& level = CurrentLevel();
+    if (level.m_bFunctionValue)
+        return level.m_dFunctionValue;
+    if (level.m_bLeftFromParen)
+        return level.m_dLeft;
+    if (level.m_bRightFromParen)
+        return level.m_dRight;
+    return level.GetValue(m_strSmallDisplay);
+}
+
+double CCalculatorView::GetFunctionArgument(const std::string& /*tag*/) {
+    if (m_strSmallDisplay.empty())
+        return 0;
+    return GetCurrentOperand();
+}
+
+// A value computed by a key replaces the operand that a closing parenthesis delivered.
+void CCalculatorView::StoreOperandValue(double value) {
+    CCalcLevel& level = CurrentLevel();
+    if (level.m_bLeftFromParen) {
+        level.m_dLeft = value;
+        level.m_dRight = 0;
+        level.m_nRightState = 0;
+    } else if (level.m_bRightFromParen) {
+        level.m_dRight = value;
+    }
+    level.m_dFunctionValue = value;
+    level.m_dLastResult = value;
+}
+
+void CCalculatorView::ShowFunctionResult(const std::string& tag, double value) {
+    if (!CheckMathError())
+        return;
+    StoreOperandValue(value);
+    CCalcLevel& level = CurrentLevel();
+    FormatDisplayValue(value);
+    level.m_strEntry = m_strSmallDisplay;
+    ShowSmallDisplay();
+    AppendToLargeDisplay(tag);
+    level.m_bFunctionValue = 1;
+    m_bResultShown = 1;
+}
+
+void CCalculatorView::ScrollLargeDisplay() {
+    if (CurrentLevel().m_bKeySound)
+        m_host.Beep();
+    const long long lineLength =
+        static_cast<long long>(m_strLargeDisplay.size()) - m_nLastLineEnd;
+    const int characters = lineLength > 48 ? static_cast<int>(lineLength - 48) : 0;
+    const int lines = m_nEquationCount > 6 ? m_nEquationCount + 1 : 0;
+    if (characters != 0 || lines != 0)
+        m_host.ScrollLargeDisplay(characters, lines);
+}
+
+void CCalculatorView::FormatDisplayValue(double value) {
+    const CCalcLevel& level = CurrentLevel();
+    if (level.IsHighPrecision())
+        m_strSmallDisplay = CCalcLevel::FormatHighPrecision(value);
+    else if (level.IsLowPrecision())
+        m_strSmallDisplay = CCalcLevel::StripTrailingZeros(FormatFixed(value, 2));
+    else if (value >= 1e16 || value <= -1e16 || (value > 0 && value < 1e-10) ||
+             (value < 0 && value > -1e-10))
+        m_strSmallDisplay = FormatGeneral(value);
+    else
+        m_strSmallDisplay = CCalcLevel::StripTrailingZeros(FormatFixed(value, 6));
+}
+
+bool CCalculatorView::CheckMathError() {
+    if (m_nMathError == 0)
+        return true;
+    m_host.ShowMessage("Calculator Error", MathErrorText(m_nMathError));
+    m_nMathError = 0;
+    return false;
+}
+
+void CCalculatorView::ShowSmallDisplay() { m_host.ShowSmallDisplay(m_strSmallDisplay); }
+
+void CCalculatorView::AppendToLargeDisplay(const std::string& text) {
+    m_strLargeDisplay += text;
+    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ScrollLargeDisplay();
+}
+
+void CCalculatorView::SetParenStatus() {
+    m_strParenStatus.clear();
+    if (m_nOpenLevel >= 0)
+        m_strParenStatus = "Open Parentheses = " + FormatInteger(m_nOpenLevel + 1);
+    m_host.ShowParenStatus(m_strParenStatus);
+}
+
+void CCalculatorView::OpenLevel() {
+    ++m_nOpenLevel;
+    auto level = std::make_unique<CCalcLevel>(m_host);
+    level->CopySharedStateFrom(CurrentLevel());
+    level->m_pParent = m_doc.m_pCurrentLevel;
+    m_doc.m_pCurrentLevel = level.get();
+    m_pLevels[m_nOpenLevel] = std::move(level);
+}
+
+std::string CCalculatorView::CloseLevel() {
+    CCalcLevel& level = CurrentLevel();
+    std::string result = level.ApplyOperator(OP_EQUALS);
+    CCalcLevel& parent = *level.m_pParent;
+    if (parent.m_nCurrentOp < 1 && parent.m_nPendingOp < 1) {
+        parent.m_dLeft = level.m_dLeft;
+        parent.m_nLeftState = level.m_nLeftState;
+        parent.m_bLeftFromParen = 1;
+    } else {
+        parent.m_dRight = level.m_dLeft;
+        parent.m_nRightState = level.m_nLeftState;
+        parent.m_bRightFromParen = 1;
+    }
+    parent.CopySharedStateFrom(level);
+    m_doc.m_pCurrentLevel = &parent;
+    m_pLevels[m_nOpenLevel].reset();
+    --m_nOpenLevel;
+    return result;
+}
+
+void CCalculatorView::DeleteOpenLevels() {
+    for (; m_nOpenLevel >= 0; --m_nOpenLevel) {
+        CCalcLevel& level = CurrentLevel();
+        level.m_pParent->CopySharedStateFrom(level);
+        m_doc.m_pCurrentLevel = level.m_pParent;
+        m_pLevels[m_nOpenLevel].reset();
+    }
+}
+
+std::string CCalculatorView::AngleCaption() const {
+    static const char* const captions[] = {"deg", "rad", "grad"};
+    return captions[m_nAngleMode];
+}
+
+} // namespace tarvo

@@ -1,0 +1,164 @@
+// Keys that type a number: digits, point, E, +/-, backspace, CE, Clear, CTR and FE.
+#include "CalculatorView.h"
+
+#include "NumberText.h"
+
+namespace tarvo {
+
+namespace {
+
+const char* const kErrorTitle = "Tarvo Error";
+const char* const kNegativeSignError =
+    "Error #102, Illegal negative sign placement - place after exponent";
+
+// Removes the last number typed, or a function tag together with the number it followed.
+void BackspaceLargeDisplay(std::string& text) {
+    if (text.empty())
+        return;
+    if (text.back() == ']') {
+        for (int removed = 0; !text.empty() && text.back() != '[' && removed < 6; ++removed)
+            text.pop_back();
+        for (int removed = 0; !text.empty() && removed < 2; ++removed)
+            text.pop_back();
+        while (!text.empty() && text.back() != ' ')
+            text.pop_back();
+    } else if (text.back() != ' ') {
+        text.pop_back();
+    } else if (text.size() >= 2 && text[text.size() - 2] == ']') {
+        text.pop_back();
+    }
+}
+
+} // namespace
+
+void CCalculatorView::OnDigit(int digit) { EnterText(std::string(1, char('0' + digit))); }
+
+void CCalculatorView::OnDecimalPoint() {
+    if (m_bExponentEntry) {
+        m_host.ShowMessage(kErrorTitle, "Error #107 - Illegal input for Scientific Notation");
+        return;
+    }
+    if (m_bRecalcRunning) {
+        EnterText(".");
+        return;
+    }
+    const CCalcLevel& level = CurrentLevel();
+    if (m_strSmallDisplay.empty()) {
+        EnterText("0");
+        EnterText(".");
+    } else if (level.m_nCurrentOp > 0 && level.m_strEntry.empty()) {
+        EnterText("0.");
+    } else if (m_strSmallDisplay.find('.') == std::string::npos) {
+        EnterText(".");
+    }
+}
+
+void CCalculatorView::OnExponent() {
+    if (CurrentLevel().m_strEntry.empty())
+        return;
+    EnterText("e");
+    m_bExponentEntry = 1;
+}
+
+void CCalculatorView::OnChangeSign() {
+    const CCalcLevel& level = CurrentLevel();
+    const bool onePowerPending = (level.m_dPowerA != 0) != (level.m_dPowerB != 0);
+    if (onePowerPending && level.m_strEntry.empty()) {
+        m_host.ShowMessage(kErrorTitle, kNegativeSignError);
+        return;
+    }
+    if (m_strSmallDisplay.empty())
+        return;
+    if (m_bExponentEntry && m_strSmallDisplay.find('e') != std::string::npos)
+        ChangeExponentSign();
+    else
+        ChangeValueSign();
+}
+
+void CCalculatorView::ChangeExponentSign() {
+    const std::size_t e = m_strSmallDisplay.find('e');
+    if (e + 1 == m_strSmallDisplay.size()) {
+        m_host.ShowMessage(kErrorTitle, kNegativeSignError);
+        return;
+    }
+    const double exponent = -NumericValue(std::string_view(m_strSmallDisplay).substr(e + 1));
+    const std::string text = m_strSmallDisplay.substr(0, e + 1) +
+                             FormatInteger(TruncateToInt32(exponent));
+    CCalcLevel& level = CurrentLevel();
+    const double value = NumericValue(text);
+    level.m_dFunctionValue = value;
+    level.m_dLastResult = value;
+    AppendToLargeDisplay(" [neg] ");
+    level.m_strEntry = text;
+    m_strSmallDisplay = text;
+    ShowSmallDisplay();
+    m_bExponentEntry = 0;
+}
+
+void CCalculatorView::ChangeValueSign() {
+    const double value = -1 * GetCurrentOperand();
+    StoreOperandValue(value);
+    FormatDisplayValue(value);
+    AppendToLargeDisplay(" [neg] ");
+    CurrentLevel().m_strEntry = m_strSmallDisplay;
+    ShowSmallDisplay();
+}
+
+void CCalculatorView::OnBackspace() {
+    CCalcLevel& level = CurrentLevel();
+    if (level.m_strEntry.empty() || m_bResultShown)
+        return;
+    if (!m_strSmallDisplay.empty())
+        m_strSmallDisplay.pop_back();
+    ShowSmallDisplay();
+    level.m_strEntry = m_strSmallDisplay;
+    BackspaceLargeDisplay(m_strLargeDisplay);
+    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ScrollLargeDisplay();
+}
+
+void CCalculatorView::OnClearEntry() {
+    const auto keep = m_strLargeDisplay.find_last_not_of(m_strSmallDisplay);
+    m_strLargeDisplay.erase(keep == std::string::npos ? 0 : keep + 1);
+    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    m_strSmallDisplay.clear();
+    CurrentLevel().ClearEntry();
+    ShowSmallDisplay();
+}
+
+void CCalculatorView::OnClear() {
+    m_nEquationCount = 0;
+    m_nLastLineEnd = 0;
+    DeleteOpenLevels();
+    SetParenStatus();
+    m_strSmallDisplay.clear();
+    CurrentLevel().Reset();
+    ShowSmallDisplay();
+    m_strLargeDisplay.clear();
+    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    m_strEquation.clear();
+    m_nMathError = 0;
+    m_bExponentEntry = 0;
+}
+
+void CCalculatorView::OnClearToResult() {
+    m_strLargeDisplay = m_strSmallDisplay + " ";
+    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ScrollLargeDisplay();
+}
+
+void CCalculatorView::OnScientificNotation() {
+    const double value = GetCurrentOperand();
+    if (m_strSmallDisplay.find('e') == std::string::npos)
+        m_strSmallDisplay = FormatScientific(value);
+    else
+        FormatDisplayValue(value);
+    StoreOperandValue(value);
+    CCalcLevel& level = CurrentLevel();
+    level.m_strEntry = m_strSmallDisplay;
+    ShowSmallDisplay();
+    level.m_bFunctionValue = 1;
+    m_bResultShown = 1;
+}
+
+} // namespace tarvo

@@ -1,0 +1,39 @@
+// Memory, transfer register, angle unit and the hyperbolic switch.
+#include "CalculatorView.h"
+
+namespace tarvo {
+
+void CCalculatorView::OnMemoryStore() {
+    CCalcLevel& level = CurrentLevel();
+    if (level.m_nLeftState == 0 && !level.m_bFunctionValue)
+        level.SetMemory(level.GetValue(m_strSmallDisplay));
+    else if (level.m_bFunctionValue)
+        level.SetMemory(level.m_dFunctionValue);
+    else
+        level.SetMemory(level.m_dLeft);
+}
+
+void CCalculatorView::OnMemoryRecall() { RecallRegister(CurrentLevel().GetMemory()); }
+
+void CCalculatorView::OnTransferRecall() { RecallRegister(CurrentLevel().m_dTransfer); }
+
+// The recalled value becomes the current operand and its text is written into the equation.
+void CCalculatorView::RecallRegister(double value) {
+    if (value == 0)
+        return;
+    FormatDisplayValue(value);
+    const std::string text = m_strSmallDisplay;
+    ShowFunctionResult(text, value);
+}
+
+void CCalculatorView::OnAngleMode() {
+    m_nAngleMode = (m_nAngleMode + 1) % 3;
+    m_host.ShowAngleMode(AngleCaption());
+}
+
+void CCalculatorView::OnHyperbolic() {
+    m_bHyperbolic = !m_bHyperbolic;
+    m_host.ShowHyperbolic(m_bHyperbolic != 0);
+}
+
+} // namespace tarvo

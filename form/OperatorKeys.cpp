@@ -1,0 +1,95 @@
+// The arithmetic operators, the parentheses and equals: the keys that drive the levels.
+#include "CalculatorView.h"
+
+namespace tarvo {
+
+void CCalculatorView::OnDivide() { ApplyOperatorKey(" / ", OP_DIVIDE); }
+void CCalculatorView::OnMultiply() { ApplyOperatorKey(" * ", OP_MULTIPLY); }
+void CCalculatorView::OnSubtract() { ApplyOperatorKey(" - ", OP_SUBTRACT); }
+void CCalculatorView::OnAdd() { ApplyOperatorKey(" + ", OP_ADD); }
+
+// A pending y^x or y^1/x takes the shown number as its second operand and is computed.
+void CCalculatorView::CompletePendingPower() {
+    CCalcLevel& level = CurrentLevel();
+    const double value = level.GetValue(m_strSmallDisplay);
+    if (level.m_dPowerA != 0) {
+        level.m_dPowerB = value;
+        OnPower();
+    }
+    if (level.m_dPowerB != 0) {
+        level.m_dPowerA = value;
+        OnRoot();
+    }
+}
+
+void CCalculatorView::ApplyOperatorKey(const char* segment, int op) {
+    m_bExponentEntry = 0;
+    if (m_strSmallDisplay.empty())
+        return;
+    CompletePendingPower();
+    CCalcLevel& level = CurrentLevel();
+    if (level.m_nCurrentOp > 0 && level.m_strEntry.empty())
+        level.m_dLastResult = 0;
+    const std::string result = level.ApplyOperator(op);
+    if (!result.empty())
+        m_strSmallDisplay = result;
+    ShowSmallDisplay();
+    AppendToLargeDisplay(segment);
+    m_bResultShown = 0;
+}
+
+void CCalculatorView::OnOpenParen() {
+    m_bExponentEntry = 0;
+    if (m_nOpenLevel + 1 >= kLevelTableSize) {
+        m_host.ShowMessage("Tarvo Error", "Maximum level of parenthesis is 100");
+        return;
+    }
+    EnterText("");
+    OpenLevel();
+    AppendToLargeDisplay(" ( ");
+    SetParenStatus();
+}
+
+void CCalculatorView::OnCloseParen() {
+    if (m_nOpenLevel < 0)
+        return;
+    CompletePendingPower();
+    const std::string result = CloseLevel();
+    if (!result.empty()) {
+        m_strSmallDisplay = result;
+        ShowSmallDisplay();
+    }
+    SetParenStatus();
+    AppendToLargeDisplay(" ) ");
+}
+
+void CCalculatorView::OnEquals() {
+    m_bExponentEntry = 0;
+    m_bResultShown = 0;
+    CompletePendingPower();
+    CCalcLevel& level = CurrentLevel();
+    if (!level.m_bFunctionValue)
+        level.m_dLastResult = 0;
+    level.m_bRightFromParen = 0;
+    level.m_bFunctionValue = 0;
+    const std::string result = level.ApplyOperator(OP_EQUALS);
+    if (!result.empty()) {
+        m_strSmallDisplay = result;
+    } else if (level.m_bDivideError) {
+        level.m_bDivideError = 0;
+        return;
+    }
+    ShowSmallDisplay();
+    m_strLargeDisplay += " = ";
+    m_strLargeDisplay += m_strSmallDisplay;
+    m_strLargeDisplay += "; ";
+    m_nLastLineEnd = static_cast<int>(m_strLargeDisplay.size());
+    m_strLargeDisplay += "\r\n";
+    ++m_nEquationCount;
+    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ScrollLargeDisplay();
+    m_strEquation = m_strLargeDisplay;
+    m_settings.WriteSettingString(kSettingsSection, "Current Calc", m_strEquation);
+}
+
+} // namespace tarvo

@@ -1,0 +1,21 @@
+// The Settings menu's commands on the current level and the level settings read at start-up.
+#pragma once
+
+#include "CalcLevel.h"
+#include "SettingsStore.h"
+
+namespace tarvo {
+
+enum class Precision { Low, Normal, High };
+
+// Checks the chosen precision and stores all three flags, or unchecks it when it was checked.
+void ChoosePrecision(CCalcLevel& level, ISettingsStore& settings, Precision precision);
+void ToggleKeySound(CCalcLevel& level, ISettingsStore& settings);
+// Only toggles: the choice reaches the store at exit.
+void ToggleSaveLast(CCalcLevel& level);
+
+// Reads the precision flags and the key sound into the base level, their current values
+// being the defaults.
+void ReadLevelSettings(CCalcLevel& base, ISettingsStore& settings);
+
+} // namespace tarvo

@@ -25,7 +25,7 @@ locale: deps
 		$(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
 configure: deps
-	cmake --preset $(PRESET) -DTARVO_BENCH=$(if $(BENCH),ON,OFF)
+	cmake --preset $(PRESET)
 
 build: configure
 	cmake --build --preset $(PRESET)
@@ -37,8 +37,8 @@ test: locale build
 	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET)
 
 bench:
-	$(MAKE) build BENCH=1
-	$(BUILD_DIR)/bench/tarvo-bench
+	$(MAKE) build PRESET=bench
+	build/bench/bench/tarvo-bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -17,7 +17,7 @@ public:
     ISettingsStore& Settings() { return m_settings; }
     CCalcLevel& CurrentLevel() { return m_view.CurrentLevel(); }
 
-    void PrintState() const { m_host.PrintState(); }
+    void PrintState() { m_host.PrintState(); }
 
 private:
     ISettingsStore& m_settings;

@@ -3,6 +3,7 @@
 #include "BatchSession.h"
 #include "Keypad.h"
 
+#include <charconv>
 #include <map>
 #include <sstream>
 
@@ -69,6 +70,74 @@ Run ParseKeySound(const std::string& argument, int line) {
     return [](BatchSession& s) { ToggleKeySound(s.CurrentLevel(), s.Settings()); };
 }
 
+// A TEXT argument: the rest of the line after the blanks that follow the directive word.
+std::string TextArgument(const std::string& argument, int line) {
+    static const std::map<char, char> escapes = {
+        {'n', '\n'}, {'r', '\r'}, {'t', '\t'}, {'\\', '\\'}};
+    std::size_t i = 0;
+    while (i < argument.size() && IsBlank(argument[i]))
+        ++i;
+    std::string text;
+    for (; i < argument.size(); ++i) {
+        if (argument[i] != '\\') {
+            text += argument[i];
+            continue;
+        }
+        const auto escape = i + 1 < argument.size() ? escapes.find(argument[i + 1]) : escapes.end();
+        if (escape == escapes.end())
+            throw ScriptError(line, "unknown escape '" + argument.substr(i, 2) + "'");
+        text += escape->second;
+        ++i;
+    }
+    return text;
+}
+
+int NumberArgument(const std::string& word, const char* directive, int line) {
+    int value = 0;
+    const auto result = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (result.ec != std::errc() || result.ptr != word.data() + word.size() || value < 0)
+        throw ScriptError(line, "bad argument '" + word + "' for :" + directive);
+    return value;
+}
+
+Run ParseClickLarge(const std::string& argument, int line) {
+    const auto words = SplitWords(argument);
+    if (words.empty() || words.size() > 2)
+        throw ScriptError(line, ":click-large needs a position and an optional length");
+    const int start = NumberArgument(words[0], "click-large", line);
+    const int length = words.size() == 2 ? NumberArgument(words[1], "click-large", line) : 0;
+    return [start, length](BatchSession& s) { s.Host().ClickLarge(start, length); };
+}
+
+Run ParseType(const std::string& argument, int line) {
+    const std::string text = TextArgument(argument, line);
+    return [text](BatchSession& s) {
+        if (!s.Host().LargeHasFocus())
+            throw std::runtime_error(":type needs the focus in the large display (:click-large)");
+        s.Host().TypeIntoLarge(text);
+    };
+}
+
+Run ParseEdit(const std::string& argument, int line) {
+    const std::string text = TextArgument(argument, line);
+    return [text](BatchSession& s) { s.Host().ReplaceWholeLarge(text); };
+}
+
+Run ParseLeaveLarge(const std::string& argument, int line) {
+    ExpectNoArgument(argument, "leave-large", line);
+    return [](BatchSession& s) { s.Host().LeaveLarge(); };
+}
+
+Run ParseClickSmall(const std::string& argument, int line) {
+    ExpectNoArgument(argument, "click-small", line);
+    return [](BatchSession& s) { s.Host().ClickSmall(); };
+}
+
+Run ParseClearUndo(const std::string& argument, int line) {
+    ExpectNoArgument(argument, "clear-undo", line);
+    return [](BatchSession& s) { s.View().OnClearUndoMemory(); };
+}
+
 Run ParseShow(const std::string& argument, int line) {
     ExpectNoArgument(argument, "show", line);
     return [](BatchSession& s) { s.PrintState(); };
@@ -80,6 +149,12 @@ const std::map<std::string, DirectiveParser>& Directives() {
         {"answer", ParseAnswer},
         {"keysound", ParseKeySound},
         {"show", ParseShow},
+        {"click-large", ParseClickLarge},
+        {"type", ParseType},
+        {"leave-large", ParseLeaveLarge},
+        {"click-small", ParseClickSmall},
+        {"edit", ParseEdit},
+        {"clear-undo", ParseClearUndo},
     };
     return directives;
 }

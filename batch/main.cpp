@@ -41,8 +41,14 @@ int main(int argc, char** argv) {
 
     tarvo::IniSettingsStore settings;
     tarvo::BatchSession session(settings, std::cout);
-    for (const auto& action : actions)
-        action.run(session);
+    for (const auto& action : actions) {
+        try {
+            action.run(session);
+        } catch (const std::runtime_error& error) {
+            std::cout.flush();
+            return Fail("line " + std::to_string(action.line) + ": " + error.what());
+        }
+    }
     session.PrintState();
     return 0;
 }

@@ -8,6 +8,12 @@
 
 namespace tarvo {
 
+// A selection of the large display, in characters from its start; start = end is a caret.
+struct TextSelection {
+    int start = 0;
+    int end = 0;
+};
+
 class ICalculatorHost : public IMessageBox {
 public:
     // The key click.
@@ -20,6 +26,17 @@ public:
 
     // Scrolls the large display relative to its current position.
     virtual void ScrollLargeDisplay(int characters, int lines) = 0;
+
+    // The large display as the user may have edited it. Showing a text resets its selection
+    // to the start; replacing the selection is a change and is notified to the form.
+    virtual std::string LargeDisplayText() = 0;
+    virtual TextSelection LargeSelection() = 0;
+    virtual void SetLargeSelection(TextSelection selection) = 0;
+    virtual void ReplaceLargeSelection(const std::string& text) = 0;
+    virtual int LargeFirstVisibleLine() = 0;
+
+    // Moves the keyboard focus to the RC button; the large display is notified of its loss.
+    virtual void FocusRecalcButton() = 0;
 
     // The angle switch's caption ("deg", "rad", "grad") and the hyp check box.
     virtual void ShowAngleMode(const std::string& caption) = 0;

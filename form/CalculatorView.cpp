@@ -38,8 +38,16 @@ void CCalculatorView::EnterText(const std::string& text) {
             level.Reset();
         }
     }
+    if (InsertIntoEditedEquation(text))
+        return;
     level.m_strEntry += text;
-    m_strSmallDisplay = level.m_strEntry;
+    // Typing appends to the small display rather than copying the whole entry again, so that
+    // a number of any length is typed, or replayed, in linear time.
+    if (m_bSmallDisplayIsEntry && m_strSmallDisplay.size() + text.size() == level.m_strEntry.size())
+        m_strSmallDisplay += text;
+    else
+        m_strSmallDisplay = level.m_strEntry;
+    m_bSmallDisplayIsEntry = true;
     ShowSmallDisplay();
     AppendToLargeDisplay(text);
 }
@@ -55,8 +63,8 @@ double CCalculatorView::GetCurrentOperand() {
     return level.GetValue(m_strSmallDisplay);
 }
 
-double CCalculatorView::GetFunctionArgument(const std::string& /*tag*/) {
-    if (m_strSmallDisplay.empty())
+double CCalculatorView::GetFunctionArgument(const std::string& tag) {
+    if (InsertIntoEditedEquation(tag) || m_strSmallDisplay.empty())
         return 0;
     return GetCurrentOperand();
 }
@@ -102,14 +110,14 @@ void CCalculatorView::ScrollLargeDisplay() {
 void CCalculatorView::FormatDisplayValue(double value) {
     const CCalcLevel& level = CurrentLevel();
     if (level.IsHighPrecision())
-        m_strSmallDisplay = CCalcLevel::FormatHighPrecision(value);
+        SetSmallDisplay(CCalcLevel::FormatHighPrecision(value));
     else if (level.IsLowPrecision())
-        m_strSmallDisplay = CCalcLevel::StripTrailingZeros(FormatFixed(value, 2));
+        SetSmallDisplay(CCalcLevel::StripTrailingZeros(FormatFixed(value, 2)));
     else if (value >= 1e16 || value <= -1e16 || (value > 0 && value < 1e-10) ||
              (value < 0 && value > -1e-10))
-        m_strSmallDisplay = FormatGeneral(value);
+        SetSmallDisplay(FormatGeneral(value));
     else
-        m_strSmallDisplay = CCalcLevel::StripTrailingZeros(FormatFixed(value, 6));
+        SetSmallDisplay(CCalcLevel::StripTrailingZeros(FormatFixed(value, 6)));
 }
 
 bool CCalculatorView::CheckMathError() {
@@ -118,6 +126,11 @@ bool CCalculatorView::CheckMathError() {
     m_host.ShowMessage("Calculator Error", MathErrorText(m_nMathError));
     m_nMathError = 0;
     return false;
+}
+
+void CCalculatorView::SetSmallDisplay(std::string text) {
+    m_strSmallDisplay = std::move(text);
+    m_bSmallDisplayIsEntry = false;
 }
 
 void CCalculatorView::ShowSmallDisplay() { m_host.ShowSmallDisplay(m_strSmallDisplay); }
@@ -136,6 +149,7 @@ void CCalculatorView::SetParenStatus() {
 }
 
 void CCalculatorView::OpenLevel() {
+    m_bSmallDisplayIsEntry = false;
     ++m_nOpenLevel;
     auto level = std::make_unique<CCalcLevel>(m_host);
     level->CopySharedStateFrom(CurrentLevel());
@@ -145,6 +159,7 @@ void CCalculatorView::OpenLevel() {
 }
 
 std::string CCalculatorView::CloseLevel() {
+    m_bSmallDisplayIsEntry = false;
     CCalcLevel& level = CurrentLevel();
     std::string result = level.ApplyOperator(OP_EQUALS);
     CCalcLevel& parent = *level.m_pParent;
@@ -165,6 +180,7 @@ std::string CCalculatorView::CloseLevel() {
 }
 
 void CCalculatorView::DeleteOpenLevels() {
+    m_bSmallDisplayIsEntry = false;
     for (; m_nOpenLevel >= 0; --m_nOpenLevel) {
         CCalcLevel& level = CurrentLevel();
         level.m_pParent->CopySharedStateFrom(level);

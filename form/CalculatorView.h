@@ -5,9 +5,11 @@
 #include "CalculatorDoc.h"
 #include "CalculatorHost.h"
 #include "SettingsStore.h"
+#include "UndoMemory.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tarvo {
@@ -68,6 +70,18 @@ public:
     void OnAtan();
     void OnFactorial();
 
+    // Equation edit, ReCalc and the undo memory.
+    void ReCalc();
+    void OnUndo();
+    void OnRedo();
+    void OnClearUndoMemory();
+
+    // Notifications of the displays, from the window.
+    void OnLargeDisplaySetFocus();
+    void OnLargeDisplayKillFocus();
+    void OnLargeDisplayChange();
+    void OnSmallDisplaySetFocus();
+
     CCalcLevel& CurrentLevel() { return *m_doc.m_pCurrentLevel; }
     std::string AngleCaption() const;
 
@@ -83,6 +97,14 @@ public:
     int m_nAngleMode = 0;
     int m_bHyperbolic = 0;
     int m_nOpenLevel = -1;
+    int m_bEditMode = 0;
+    int m_bInsertPending = 0;
+    std::string m_strInsertBuffer;
+    int m_nCaretPos = 0;
+    int m_nFirstVisibleLine = 0;
+    int m_bEquationEdited = 0;
+    int m_bReplaying = 0;
+    int m_bLargeDisplayFocus = 0;
 
 private:
     // Shared routines of the keys.
@@ -93,9 +115,24 @@ private:
     void ScrollLargeDisplay();
     void FormatDisplayValue(double value);
     bool CheckMathError();
+    void SetSmallDisplay(std::string text);
     void ShowSmallDisplay();
     void AppendToLargeDisplay(const std::string& text);
     void SetParenStatus();
+
+    // Insertion into the edited equation, replay and undo.
+    bool InsertIntoEditedEquation(const std::string& text);
+    void AppendToInsertion(const std::string& text);
+    void InsertAtCaret(const std::string& text);
+    void FlushInsertion();
+    void InsertSignChange();
+    struct ReplayState;
+    void ReplayCharacter(ReplayState& state, const std::string& source, std::size_t i);
+    void RunTag(std::string tag);
+    void LoadPendingCalculation();
+    void FinishReplayedEquations();
+    void TakeUndoSnapshot();
+    void ReplayUndoEntry();
 
     // The parenthesis level table.
     void OpenLevel();
@@ -126,6 +163,11 @@ private:
     ISettingsStore& m_settings;
     std::array<std::unique_ptr<CCalcLevel>, kLevelTableSize> m_pLevels;
     int m_nMathError = 0; // the functions' error indicator
+    UndoMemory m_undo;
+    // Where the equation text ended at the last "=" of the replay running now.
+    std::optional<std::size_t> m_replayedEquationLength;
+    // The small display holds the current level's entry as EnterText last wrote it.
+    bool m_bSmallDisplayIsEntry = false;
 };
 
 } // namespace tarvo

@@ -8,6 +8,14 @@ namespace tarvo {
 namespace {
 
 const char* const kErrorTitle = "Tarvo Error";
+const char* const kWhiteSpace = " \t\r\n\v\f";
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+void TrimTrailingSpace(std::string& text) {
+    const auto last = text.find_last_not_of(kWhiteSpace);
+    text.erase(last == std::string::npos ? 0 : last + 1);
+}
 const char* const kNegativeSignError =
     "Error #102, Illegal negative sign placement - place after exponent";
 
@@ -38,6 +46,8 @@ void CCalculatorView::OnDecimalPoint() {
         m_host.ShowMessage(kErrorTitle, "Error #107 - Illegal input for Scientific Notation");
         return;
     }
+    if (InsertIntoEditedEquation("."))
+        return;
     if (m_bRecalcRunning) {
         EnterText(".");
         return;
@@ -54,6 +64,10 @@ void CCalculatorView::OnDecimalPoint() {
 }
 
 void CCalculatorView::OnExponent() {
+    if (m_bInsertPending) {
+        AppendToInsertion("e");
+        return;
+    }
     if (CurrentLevel().m_strEntry.empty())
         return;
     EnterText("e");
@@ -67,12 +81,46 @@ void CCalculatorView::OnChangeSign() {
         m_host.ShowMessage(kErrorTitle, kNegativeSignError);
         return;
     }
+    if (m_bInsertPending) {
+        InsertSignChange();
+        return;
+    }
     if (m_strSmallDisplay.empty())
         return;
     if (m_bExponentEntry && m_strSmallDisplay.find('e') != std::string::npos)
         ChangeExponentSign();
     else
         ChangeValueSign();
+}
+
+// A sign change inserted into the edited equation must stand behind a number.
+void CCalculatorView::InsertSignChange() {
+    std::string text = m_host.LargeDisplayText();
+    TrimTrailingSpace(text);
+    TrimTrailingSpace(m_strEquation);
+    const std::size_t caret = static_cast<std::size_t>(m_nCaretPos);
+    if (caret >= text.size()) {
+        m_bInsertPending = 0;
+        return;
+    }
+    if (caret > 0) {
+        const auto next = text.find_first_not_of(kWhiteSpace, caret);
+        const bool negAlreadyThere =
+            next != std::string::npos && text.compare(next, 2, "[n") == 0;
+        if (text[caret] == ';' || negAlreadyThere) {
+            m_bInsertPending = 0;
+            return;
+        }
+        const auto previous = text.find_last_not_of(kWhiteSpace, caret - 1);
+        if (previous == std::string::npos || !IsDigit(text[previous])) {
+            m_host.ShowMessage("Edit Error", "Error - Illegal placement for change sign "
+                                             "operator.\nChange sign should be placed behind "
+                                             "the desired number.");
+            m_bInsertPending = 0;
+            return;
+        }
+    }
+    AppendToInsertion(" [neg] ");
 }
 
 void CCalculatorView::ChangeExponentSign() {
@@ -90,7 +138,7 @@ void CCalculatorView::ChangeExponentSign() {
     level.m_dLastResult = value;
     AppendToLargeDisplay(" [neg] ");
     level.m_strEntry = text;
-    m_strSmallDisplay = text;
+    SetSmallDisplay(text);
     ShowSmallDisplay();
     m_bExponentEntry = 0;
 }
@@ -109,7 +157,7 @@ void CCalculatorView::OnBackspace() {
     if (level.m_strEntry.empty() || m_bResultShown)
         return;
     if (!m_strSmallDisplay.empty())
-        m_strSmallDisplay.pop_back();
+        SetSmallDisplay(m_strSmallDisplay.substr(0, m_strSmallDisplay.size() - 1));
     ShowSmallDisplay();
     level.m_strEntry = m_strSmallDisplay;
     BackspaceLargeDisplay(m_strLargeDisplay);
@@ -121,7 +169,7 @@ void CCalculatorView::OnClearEntry() {
     const auto keep = m_strLargeDisplay.find_last_not_of(m_strSmallDisplay);
     m_strLargeDisplay.erase(keep == std::string::npos ? 0 : keep + 1);
     m_host.ShowLargeDisplay(m_strLargeDisplay);
-    m_strSmallDisplay.clear();
+    SetSmallDisplay("");
     CurrentLevel().ClearEntry();
     ShowSmallDisplay();
 }
@@ -131,11 +179,13 @@ void CCalculatorView::OnClear() {
     m_nLastLineEnd = 0;
     DeleteOpenLevels();
     SetParenStatus();
-    m_strSmallDisplay.clear();
+    SetSmallDisplay("");
     CurrentLevel().Reset();
     ShowSmallDisplay();
     m_strLargeDisplay.clear();
     m_host.ShowLargeDisplay(m_strLargeDisplay);
+    m_bInsertPending = 0;
+    m_strInsertBuffer.clear();
     m_strEquation.clear();
     m_nMathError = 0;
     m_bExponentEntry = 0;
@@ -150,7 +200,7 @@ void CCalculatorView::OnClearToResult() {
 void CCalculatorView::OnScientificNotation() {
     const double value = GetCurrentOperand();
     if (m_strSmallDisplay.find('e') == std::string::npos)
-        m_strSmallDisplay = FormatScientific(value);
+        SetSmallDisplay(FormatScientific(value));
     else
         FormatDisplayValue(value);
     StoreOperandValue(value);

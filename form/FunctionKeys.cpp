@@ -93,7 +93,7 @@ void CCalculatorView::OnLog() {
 void CCalculatorView::ComputeWithZeroError(const std::string& tag, double (*compute)(double),
                                            const char* recalcText) {
     m_bExponentEntry = 0;
-    if (m_strSmallDisplay.empty())
+    if (InsertIntoEditedEquation(tag) || m_strSmallDisplay.empty())
         return;
     const double x = GetCurrentOperand();
     if (x != 0) {
@@ -174,13 +174,15 @@ void CCalculatorView::ShowConstantResult(const std::string& tag) {
 
 void CCalculatorView::OnPi() {
     m_bExponentEntry = 0;
-    m_strSmallDisplay = FormatGeneral(kPi, 12);
+    if (InsertIntoEditedEquation(" [pi] "))
+        return;
+    SetSmallDisplay(FormatGeneral(kPi, 12));
     ShowConstantResult(" [pi] ");
 }
 
 void CCalculatorView::OnFactorial() {
     m_bExponentEntry = 0;
-    if (m_strSmallDisplay.empty())
+    if (InsertIntoEditedEquation(" [n!] ") || m_strSmallDisplay.empty())
         return;
     CCalcLevel& level = CurrentLevel();
     const double n = std::trunc(level.GetValue(m_strSmallDisplay));
@@ -199,6 +201,8 @@ void CCalculatorView::OnFactorial() {
 
 void CCalculatorView::OnPower() {
     m_bExponentEntry = 0;
+    if (InsertIntoEditedEquation(" [y^x] "))
+        return;
     CCalcLevel& level = CurrentLevel();
     if (level.m_dPowerA == 0) {
         level.m_dPowerA = StartPower(" [y^x] ");
@@ -210,6 +214,8 @@ void CCalculatorView::OnPower() {
 
 void CCalculatorView::OnRoot() {
     m_bExponentEntry = 0;
+    if (InsertIntoEditedEquation(" [y^1/x] "))
+        return;
     CCalcLevel& level = CurrentLevel();
     if (level.m_dPowerB == 0) {
         level.m_dPowerB = StartPower(" [y^1/x] ");

@@ -65,6 +65,9 @@ constexpr CalculatorKey kKeys[] = {
     {1047, "acos", "acos", Press<&V::OnAcos>},
     {1048, "atan", "atan", Press<&V::OnAtan>},
     {1057, "n !", "n!", Press<&V::OnFactorial>},
+    {1053, "RC", "RC", Press<&V::ReCalc>},
+    {1054, "Undo", "Undo", Press<&V::OnUndo>},
+    {1055, "Redo", "Redo", Press<&V::OnRedo>},
 };
 
 } // namespace

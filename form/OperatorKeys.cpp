@@ -11,6 +11,8 @@ void CCalculatorView::OnAdd() { ApplyOperatorKey(" + ", OP_ADD); }
 // A pending y^x or y^1/x takes the shown number as its second operand and is computed.
 void CCalculatorView::CompletePendingPower() {
     CCalcLevel& level = CurrentLevel();
+    if (level.m_dPowerA == 0 && level.m_dPowerB == 0)
+        return; // nothing pending: the shown number is not read, however long it is
     const double value = level.GetValue(m_strSmallDisplay);
     if (level.m_dPowerA != 0) {
         level.m_dPowerB = value;
@@ -24,6 +26,14 @@ void CCalculatorView::CompletePendingPower() {
 
 void CCalculatorView::ApplyOperatorKey(const char* segment, int op) {
     m_bExponentEntry = 0;
+    if (m_bInsertPending) {
+        AppendToInsertion(segment);
+        return;
+    }
+    if (m_bEditMode) {
+        InsertAtCaret(std::string(1, segment[1])); // the bare symbol
+        return;
+    }
     if (m_strSmallDisplay.empty())
         return;
     CompletePendingPower();
@@ -32,7 +42,7 @@ void CCalculatorView::ApplyOperatorKey(const char* segment, int op) {
         level.m_dLastResult = 0;
     const std::string result = level.ApplyOperator(op);
     if (!result.empty())
-        m_strSmallDisplay = result;
+        SetSmallDisplay(result);
     ShowSmallDisplay();
     AppendToLargeDisplay(segment);
     m_bResultShown = 0;
@@ -40,6 +50,8 @@ void CCalculatorView::ApplyOperatorKey(const char* segment, int op) {
 
 void CCalculatorView::OnOpenParen() {
     m_bExponentEntry = 0;
+    if (InsertIntoEditedEquation(" ( "))
+        return;
     if (m_nOpenLevel + 1 >= kLevelTableSize) {
         m_host.ShowMessage("Tarvo Error", "Maximum level of parenthesis is 100");
         return;
@@ -51,12 +63,14 @@ void CCalculatorView::OnOpenParen() {
 }
 
 void CCalculatorView::OnCloseParen() {
+    if (InsertIntoEditedEquation(" ) "))
+        return;
     if (m_nOpenLevel < 0)
         return;
     CompletePendingPower();
     const std::string result = CloseLevel();
     if (!result.empty()) {
-        m_strSmallDisplay = result;
+        SetSmallDisplay(result);
         ShowSmallDisplay();
     }
     SetParenStatus();
@@ -66,6 +80,10 @@ void CCalculatorView::OnCloseParen() {
 void CCalculatorView::OnEquals() {
     m_bExponentEntry = 0;
     m_bResultShown = 0;
+    if (m_bInsertPending) {
+        AppendToInsertion(" = ");
+        return;
+    }
     CompletePendingPower();
     CCalcLevel& level = CurrentLevel();
     if (!level.m_bFunctionValue)
@@ -74,7 +92,7 @@ void CCalculatorView::OnEquals() {
     level.m_bFunctionValue = 0;
     const std::string result = level.ApplyOperator(OP_EQUALS);
     if (!result.empty()) {
-        m_strSmallDisplay = result;
+        SetSmallDisplay(result);
     } else if (level.m_bDivideError) {
         level.m_bDivideError = 0;
         return;
@@ -88,8 +106,14 @@ void CCalculatorView::OnEquals() {
     ++m_nEquationCount;
     m_host.ShowLargeDisplay(m_strLargeDisplay);
     ScrollLargeDisplay();
-    m_strEquation = m_strLargeDisplay;
-    m_settings.WriteSettingString(kSettingsSection, "Current Calc", m_strEquation);
+    if (m_bRecalcRunning) {
+        m_replayedEquationLength = m_strLargeDisplay.size();
+    } else {
+        m_strEquation = m_strLargeDisplay;
+        m_settings.WriteSettingString(kSettingsSection, "Current Calc", m_strEquation);
+    }
+    if (!m_bEquationEdited && !m_bReplaying)
+        TakeUndoSnapshot();
 }
 
 } // namespace tarvo

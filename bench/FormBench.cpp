@@ -1,6 +1,7 @@
 // Keys through the calculator form: typing, functions with their display texts, and = with
 // its "Current Calc" write to the real settings file.
 #include "CalculatorView.h"
+#include "HeadlessHost.h"
 #include "IniSettingsStore.h"
 
 #include <QTemporaryDir>
@@ -10,24 +11,13 @@
 namespace tarvo {
 namespace {
 
-class SilentHost final : public ICalculatorHost {
-public:
-    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-    void Beep() override {}
-    void ShowSmallDisplay(const std::string&) override {}
-    void ShowLargeDisplay(const std::string&) override {}
-    void ScrollLargeDisplay(int, int) override {}
-    void ShowAngleMode(const std::string&) override {}
-    void ShowHyperbolic(bool) override {}
-    void ShowParenStatus(const std::string&) override {}
-};
-
+// The calculator as tarvo-batch runs it, printing into nothing.
 struct Calculator {
+    Calculator() { host.Attach(view); }
     QTemporaryDir folder;
     IniSettingsStore settings{folder.path()};
-    SilentHost host;
+    std::ostream nowhere{nullptr};
+    HeadlessHost host{nowhere};
     CCalculatorDoc doc{host};
     CCalculatorView view{doc, host, settings};
 };
@@ -68,9 +58,35 @@ void BM_KeysOnLongEquation(benchmark::State& state) {
     }
 }
 
+// Typical lines: numbers, the four operators, parentheses, function tags and results.
+std::string GeneratedEquation(std::size_t size) {
+    static const char* const lines[] = {
+        "12.5 *  ( 3 + 4 )  [sqrt]  - 7 / 2 = 29.5719; \r\n",
+        "2 + 3 * 4 = 14; \r\n",
+        "30 [sin]  + 1.5e-7 * 2 [x^2]  = 0.5; \r\n",
+        " ( 1 + 2 )  / 4 [neg]  = -0.75; \r\n",
+        "2 [y^x] 10 + 3 [ln]  - 100 [log]  = 1023.098612; \r\n",
+    };
+    std::string text;
+    for (std::size_t i = 0; text.size() < size; ++i)
+        text += lines[i % std::size(lines)];
+    return text;
+}
+
+void BM_ReCalc(benchmark::State& state) {
+    Calculator calculator;
+    const std::string text = GeneratedEquation(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        calculator.view.m_strEquation = text;
+        calculator.view.ReCalc();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+
 BENCHMARK(BM_TypeDigitsAndFunction);
 BENCHMARK(BM_CalculationWithEquals);
 BENCHMARK(BM_KeysOnLongEquation)->Range(64, 1 << 18);
+BENCHMARK(BM_ReCalc)->RangeMultiplier(4)->Range(64 << 10, 4 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tarvo

@@ -67,7 +67,6 @@ void CCalculatorView::ReCalc() {
     m_nEquationCount = 0;
     m_nLastLineEnd = 0;
     const std::string source = m_strEquation;
-    m_settings.WriteSettingString(kSettingsSection, "Current Calc", m_strEquation);
 
     for (std::size_t i = 0; i < source.size(); ++i) {
         if (state.applySign) {
@@ -97,12 +96,12 @@ void CCalculatorView::LoadPendingCalculation() {
 }
 
 // The equation text only grows during a replay, so the copies that each replayed "=" would
-// take are taken here, once, from the text the replay wrote.
+// take, of the text and into "Current Calc", are taken here once from the text it wrote.
+// Without an "=" the setting keeps the text that was replayed.
 void CCalculatorView::FinishReplayedEquations() {
     m_undo.ResolveDeferred(m_strLargeDisplay);
-    if (!m_replayedEquationLength)
-        return;
-    m_strEquation = m_strLargeDisplay.substr(0, *m_replayedEquationLength);
+    if (m_replayedEquationLength)
+        m_strEquation = m_strLargeDisplay.substr(0, *m_replayedEquationLength);
     m_settings.WriteSettingString(kSettingsSection, "Current Calc", m_strEquation);
 }
 

@@ -1,0 +1,470 @@
+#include "CalcLevel.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tarvo {
+namespace {
+
+const double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+template <typename Row> std::string RowName(const testing::TestParamInfo<Row>& info) {
+    return info.param.name;
+}
+
+class RecordingMessageBox : public IMessageBox {
+public:
+    struct Message {
+        std::string title;
+        std::string text;
+        MessageButtons buttons;
+    };
+    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
+                              MessageButtons buttons) override {
+        shown.push_back({title, text, buttons});
+        return MessageAnswer::Ok;
+    }
+    std::vector<Message> shown;
+};
+
+enum class Precision { Normal, Low, High };
+
+void SetPrecision(CCalcLevel& level, Precision precision) {
+    level.m_bNormalPrecision = precision == Precision::Normal;
+    level.m_bLowPrecision = precision == Precision::Low;
+    level.m_bHighPrecision = precision == Precision::High;
+}
+
+// The calculation state of a level, compared whole where a step must change nothing.
+struct Operands {
+    double left = 0, right = 0, saved = 0, lastResult = 0;
+    int leftState = 0, rightState = 0, savedState = 0;
+    int currentOp = OP_NONE, pendingOp = OP_NONE, savedOp = OP_NONE;
+    int divideError = 0;
+    std::string entry = "";
+    bool operator==(const Operands&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const Operands& s) {
+        return out << "left " << s.left << "/" << s.leftState << ", right " << s.right << "/"
+                   << s.rightState << ", saved " << s.saved << "/" << s.savedState << ", ops "
+                   << s.currentOp << " " << s.pendingOp << " " << s.savedOp << ", last "
+                   << s.lastResult << ", error " << s.divideError << ", entry '" << s.entry << "'";
+    }
+};
+
+Operands OperandsOf(const CCalcLevel& l) {
+    return {l.m_dLeft,      l.m_dRight,      l.m_dSaved,       l.m_dLastResult,
+            l.m_nLeftState, l.m_nRightState, l.m_nSavedState,  l.m_nCurrentOp,
+            l.m_nPendingOp, l.m_nSavedOp,    l.m_bDivideError, l.m_strEntry};
+}
+
+class LevelTest : public testing::Test {
+protected:
+    RecordingMessageBox messages;
+    CCalcLevel level{messages};
+};
+
+// Feeds space-separated keys to a level the way the calculator form does. A number is typed
+// into the entry, which (like typing) drops the last result; "+ - * / =" apply the operator;
+// "(N)" is a closed parenthesis handing the whole number N over, as the left operand while no
+// operator waits and as the right one otherwise; "C" is Clear. Returns the text of every
+// operator key.
+std::vector<std::string> Press(CCalcLevel& level, const std::string& keys) {
+    std::vector<std::string> results;
+    std::istringstream in(keys);
+    for (std::string key; in >> key;) {
+        const std::string operators = "+-*/=";
+        if (key.size() == 1 && operators.find(key[0]) != std::string::npos) {
+            const int codes[] = {OP_ADD, OP_SUBTRACT, OP_MULTIPLY, OP_DIVIDE, OP_EQUALS};
+            results.push_back(level.ApplyOperator(codes[operators.find(key[0])]));
+        } else if (key == "C") {
+            level.Reset();
+        } else if (key.front() == '(') {
+            const double value = std::stoi(key.substr(1));
+            if (level.m_nCurrentOp < 1 && level.m_nPendingOp < 1) {
+                level.m_dLeft = value;
+                level.m_nLeftState = 2;
+                level.m_bLeftFromParen = 1;
+            } else {
+                level.m_dRight = value;
+                level.m_nRightState = 2;
+                level.m_bRightFromParen = 1;
+            }
+        } else {
+            level.m_strEntry = key;
+            level.m_dLastResult = 0;
+        }
+    }
+    return results;
+}
+
+struct SequenceRow {
+    const char* name;
+    Precision precision;
+    const char* keys;
+    std::vector<std::string> results;
+    size_t messages;
+};
+
+class PrecedenceTest : public LevelTest, public testing::WithParamInterface<SequenceRow> {};
+
+TEST_P(PrecedenceTest, ReturnsTextOfEachOperator) {
+    SetPrecision(level, GetParam().precision);
+    EXPECT_EQ(Press(level, GetParam().keys), GetParam().results);
+    EXPECT_EQ(messages.shown.size(), GetParam().messages);
+}
+
+const Precision N = Precision::Normal;
+const SequenceRow kSequenceRows[] = {
+    {"MultiplicationBeforeAddition", N, "2 + 3 * 4 =", {"", "", "14"}, 0},
+    {"MultiplicationFirstEvaluatesAtOnce", N, "2 * 3 + 4 =", {"", "6", "10"}, 0},
+    {"DeferredAdditionResolvedByMinus", N, "2 + 3 * 4 - 5 =", {"", "", "14", "9"}, 0},
+    {"SubtractionDeferred", N, "2 - 3 * 4 =", {"", "", "-10"}, 0},
+    {"DivisionLeftToRight", N, "8 / 2 / 2 =", {"", "4", "2"}, 0},
+    {"SubtractionLeftToRight", N, "1 - 2 - 3 =", {"", "-1", "-4"}, 0},
+    {"SecondMultiplyResolvesAddition", N, "2 + 3 * 4 * 5 =", {"", "", "14", "70"}, 0},
+    {"DivideResolvesAddition", N, "2 + 3 * 4 / 2 =", {"", "", "14", "7"}, 0},
+    {"TwoDeferralsInTurn", N, "1 + 2 * 3 + 4 * 5 =", {"", "", "7", "", "27"}, 0},
+    {"SecondOperatorReplacesFirst", N, "2 + * 3 =", {"", "", "6"}, 0},
+    {"EqualsWithoutOperator", N, "9 =", {""}, 0},
+    {"OperatorContinuesFromResult", N, "2 + 3 = + 4 =", {"", "5", "", "9"}, 0},
+    {"NumberAfterResultReplacesIt", N, "2 + 3 = 4 + 1 =", {"", "5", "4", "5"}, 0},
+    {"SecondEqualsReturnsNothing", N, "2 + 3 = =", {"", "5", ""}, 0},
+    {"NonNumberCountsAsZero", N, "abc + 2 =", {"", "2"}, 0},
+    {"EntryWithExponent", N, "3e-4 * 2 =", {"", "0.0006"}, 0},
+    {"NegativeEntry", N, "-7 + 2 =", {"", "-5"}, 0},
+    {"DivideByZeroThenEqualsTakesDivisor", N, "5 / 0 = =", {"", "", "0"}, 1},
+    {"DeferredDivideByZeroStaysFailed", N, "2 + 6 / 0 = =", {"", "", "", ""}, 2},
+    {"DivideErrorDoesNotLinger", N, "5 / 0 + 3 = 2 + 3 * 4 =", {"", "", "5", "2", "", "14"}, 1},
+    {"ParenthesisAsRightOperand", N, "2 * (7) =", {"", "14"}, 0},
+    {"ParenthesisRightOperandConsumed", N, "2 * (7) + 1 =", {"", "14", "15"}, 0},
+    {"ParenthesisAsLeftOperand", N, "(5) * 4 =", {"", "20"}, 0},
+    {"ParenthesisLeftIgnoresTypedNumber", N, "(7) 5 + 1 =", {"", "8"}, 0},
+    {"ParenthesisDefersAddition", N, "2 + (3) * 4 =", {"", "", "14"}, 0},
+    {"ClearForgetsParenthesisOperand", N, "(2) C 5 + 3 =", {"", "8"}, 0},
+    {"NormalResult", N, "1000000 * 3 =", {"", "3e+006"}, 0},
+    {"LowResultKeepsZeros", Precision::Low, "2 / 4 =", {"", "0.50"}, 0},
+    {"HighResult", Precision::High, "2 / 3 =", {"", "0.6666666667"}, 0},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, PrecedenceTest, testing::ValuesIn(kSequenceRows),
+                         RowName<SequenceRow>);
+
+TEST_F(LevelTest, DefersAdditionBehindMultiplication) {
+    Press(level, "2 + 3 * 4");
+    EXPECT_EQ(OperandsOf(level), (Operands{.left = 3,
+                                           .saved = 2,
+                                           .leftState = 1,
+                                           .savedState = 1,
+                                           .currentOp = OP_MULTIPLY,
+                                           .pendingOp = OP_MULTIPLY,
+                                           .savedOp = OP_ADD,
+                                           .entry = "4"}));
+}
+
+TEST_F(LevelTest, EqualsAloneKeepsValueAsLeftOperand) {
+    Press(level, "9 =");
+    EXPECT_EQ(level.m_dLeft, 9);
+    EXPECT_EQ(level.m_nCurrentOp, OP_EQUALS);
+}
+
+TEST_F(LevelTest, SecondEqualsKeepsResult) {
+    Press(level, "2 + 3 = =");
+    EXPECT_EQ(level.m_dLeft, 5);
+}
+
+TEST_F(LevelTest, OperatorConsumingParenthesisOperandEndsIt) {
+    Press(level, "2 * (7) +");
+    EXPECT_EQ(level.m_bRightFromParen, 0);
+}
+
+TEST_F(LevelTest, DivisionByZeroShowsMessageAndChangesNothing) {
+    level.m_nPendingOp = OP_DIVIDE;
+    level.m_dLeft = 5;
+    level.m_nLeftState = level.m_nRightState = 1;
+    level.m_strEntry = "0";
+    level.m_dLastResult = 3;
+    const Operands before = OperandsOf(level);
+
+    EXPECT_EQ(level.Evaluate(), "");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Tarvo 2.0");
+    EXPECT_EQ(messages.shown[0].text,
+              "Error - Illegal divide by zero!\t\t\t\t\nRemove zero and use Recalc to correct.");
+    EXPECT_TRUE(messages.shown[0].buttons == MessageButtons::Ok);
+    EXPECT_EQ(level.m_bDivideError, 1);
+    level.m_bDivideError = 0;
+    EXPECT_EQ(OperandsOf(level), before);
+}
+
+TEST_F(LevelTest, FailedDeferredDivisionKeepsEverything) {
+    Press(level, "2 + 6 / 0 =");
+    const Operands before = OperandsOf(level);
+    EXPECT_EQ(before.saved, 2);
+    EXPECT_EQ(before.savedOp, OP_ADD);
+    EXPECT_EQ(Press(level, "="), std::vector<std::string>{""});
+    EXPECT_EQ(OperandsOf(level), before);
+}
+
+TEST_F(LevelTest, UnknownPendingOperatorChangesNothing) {
+    for (int op : {int(OP_NONE), 5, 7, -2}) {
+        level.m_nPendingOp = op;
+        level.m_dLeft = 2;
+        level.m_dRight = 3;
+        level.m_nLeftState = level.m_nRightState = 1;
+        level.m_strEntry = "3";
+        level.m_dLastResult = 4;
+        level.m_bDivideError = 1;
+        const Operands before = OperandsOf(level);
+        EXPECT_EQ(level.Evaluate(), "") << op;
+        EXPECT_EQ(OperandsOf(level), before) << op;
+    }
+}
+
+struct FirstOperandRow {
+    const char* name;
+    int currentOp; // becomes the pending operator when the key arrives
+    int savedOp;
+    int op;
+    bool entryKept;
+};
+
+class FirstOperandTest : public LevelTest, public testing::WithParamInterface<FirstOperandRow> {};
+
+// Equals keeps the entry for the operator waiting for it; every other case consumes it.
+TEST_P(FirstOperandTest, TakesEntryAsLeftOperand) {
+    level.m_nCurrentOp = GetParam().currentOp;
+    level.m_nSavedOp = GetParam().savedOp;
+    level.m_strEntry = "7";
+    EXPECT_EQ(level.ApplyOperator(GetParam().op), "");
+    EXPECT_EQ(level.m_dLeft, 7);
+    EXPECT_EQ(level.m_nLeftState, 1);
+    EXPECT_EQ(level.m_strEntry, GetParam().entryKept ? "7" : "");
+}
+
+const FirstOperandRow kFirstOperandRows[] = {
+    {"EqualsWithNothingPending", OP_NONE, OP_NONE, OP_EQUALS, false},
+    {"EqualsWithPendingOperator", OP_ADD, OP_NONE, OP_EQUALS, true},
+    {"EqualsWithDeferredOperator", OP_NONE, OP_SUBTRACT, OP_EQUALS, true},
+    {"OperatorWithPendingOperator", OP_ADD, OP_NONE, OP_MULTIPLY, false},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, FirstOperandTest, testing::ValuesIn(kFirstOperandRows),
+                         RowName<FirstOperandRow>);
+
+struct EvaluateRow {
+    const char* name;
+    int pendingOp;
+    double left;
+    double right;
+    double result;
+    const char* text;
+};
+
+class EvaluateTest : public LevelTest, public testing::WithParamInterface<EvaluateRow> {};
+
+TEST_P(EvaluateTest, StoresResultAsLeftOperand) {
+    const EvaluateRow& row = GetParam();
+    level.m_nPendingOp = level.m_nCurrentOp = row.pendingOp;
+    level.m_dLeft = row.left;
+    level.m_dRight = row.right;
+    level.m_nLeftState = level.m_nRightState = 1;
+    level.m_strEntry = "12";
+    level.m_bDivideError = 1; // from an earlier failure; a computed result ends it
+
+    EXPECT_EQ(level.Evaluate(), row.text);
+    EXPECT_EQ(OperandsOf(level), (Operands{.left = row.result,
+                                           .lastResult = row.result,
+                                           .leftState = 2,
+                                           .currentOp = row.pendingOp,
+                                           .pendingOp = row.pendingOp}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+const EvaluateRow kEvaluateRows[] = {
+    {"EqualsTakesRightOperand", OP_EQUALS, 5, 7, 7, "7"},
+    {"Add", OP_ADD, 2, 3, 5, "5"},
+    {"Subtract", OP_SUBTRACT, 2, 3, -1, "-1"},
+    {"Multiply", OP_MULTIPLY, 2.5, 4, 10, "10"},
+    {"Divide", OP_DIVIDE, 1, 4, 0.25, "0.25"},
+    {"Overflow", OP_MULTIPLY, 1e200, 1e200, kInf, "1.#INF"},
+    {"NegativeOverflow", OP_MULTIPLY, -1e200, 1e200, -kInf, "-1.#INF"},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, EvaluateTest, testing::ValuesIn(kEvaluateRows),
+                         RowName<EvaluateRow>);
+
+TEST_F(LevelTest, EntryValuePrefersLastResult) {
+    const struct {
+        double lastResult;
+        const char* text;
+        double expected;
+    } rows[] = {{0, "12.5", 12.5}, {7, "12.5", 7}, {-2, "3", -2},
+                {0, "abc", 0},     {0, "", 0},     {0, "3e-4", 0.0003}};
+    for (const auto& row : rows) {
+        level.m_dLastResult = row.lastResult;
+        level.m_strEntry = row.text;
+        EXPECT_EQ(level.GetEntryValue(), row.expected) << row.lastResult << " " << row.text;
+        level.m_strEntry = "999";
+        EXPECT_EQ(level.GetValue(row.text), row.expected) << row.lastResult << " " << row.text;
+    }
+}
+
+// Every field away from its start value; the registers and settings must survive a reset.
+void Dirty(CCalcLevel& level) {
+    level.m_strEntry = "42";
+    level.m_dLeft = level.m_dRight = level.m_dSaved = level.m_dLastResult = 1;
+    level.m_nLeftState = level.m_nRightState = level.m_nSavedState = 1;
+    level.m_nCurrentOp = OP_MULTIPLY;
+    level.m_nPendingOp = OP_ADD;
+    level.m_nSavedOp = OP_SUBTRACT;
+    level.m_bLeftFromParen = level.m_bRightFromParen = 1;
+    level.m_dMemory = level.m_dTransfer = level.m_dStatResult = level.m_dNixetResult = 5;
+    level.m_bHighPrecision = level.m_bKeySound = level.m_bSaveLast = 1;
+    level.m_bFunctionValue = level.m_bLoadPending = level.m_nLoadMode = 1;
+}
+
+void ExpectRegistersKept(const CCalcLevel& level) {
+    for (double value :
+         {level.m_dMemory, level.m_dTransfer, level.m_dStatResult, level.m_dNixetResult})
+        EXPECT_EQ(value, 5);
+    for (int flag : {level.m_bHighPrecision, level.m_bKeySound, level.m_bSaveLast,
+                     level.m_bFunctionValue, level.m_bLoadPending, level.m_nLoadMode})
+        EXPECT_EQ(flag, 1);
+}
+
+TEST_F(LevelTest, ResetClearsCalculationAndParenthesisOperands) {
+    Dirty(level);
+    level.Reset();
+    EXPECT_EQ(OperandsOf(level), Operands{});
+    EXPECT_EQ(level.m_bLeftFromParen, 0);
+    EXPECT_EQ(level.m_bRightFromParen, 0);
+    ExpectRegistersKept(level);
+}
+
+TEST_F(LevelTest, ResetOperandsKeepsEntryAndOperators) {
+    Dirty(level);
+    level.ResetOperands();
+    EXPECT_EQ(
+        OperandsOf(level),
+        (Operands{
+            .currentOp = OP_MULTIPLY, .pendingOp = OP_ADD, .savedOp = OP_SUBTRACT, .entry = "42"}));
+    ExpectRegistersKept(level);
+}
+
+struct TextRow {
+    const char* name;
+    std::string input;
+    const char* expected;
+};
+
+class StripTrailingZerosTest : public testing::TestWithParam<TextRow> {};
+
+TEST_P(StripTrailingZerosTest, DropsZeroDecimals) {
+    EXPECT_EQ(CCalcLevel::StripTrailingZeros(GetParam().input), GetParam().expected);
+}
+
+const TextRow kStripRows[] = {
+    {"SomeDecimalsLeft", "12.500", "12.5"},
+    {"AllDecimalsZero", "3.000", "3"},
+    {"NoPointKeepsZeros", "100", "100"},
+    {"NegativeSmall", "-0.000020", "-0.00002"},
+    {"ZerosBeforePointStay", "100.00", "100"},
+    {"ZeroPointZero", "0.0", "0"},
+    {"NegativeWhole", "-5.00", "-5"},
+    {"NothingToStrip", "0.25", "0.25"},
+    {"Empty", "", ""},
+    {"ExponentWithoutPoint", "1e+020", "1e+020"},
+    {"Infinity", "1.#INF", "1.#INF"},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, StripTrailingZerosTest, testing::ValuesIn(kStripRows),
+                         RowName<TextRow>);
+
+struct HighRow {
+    const char* name;
+    double value;
+    const char* expected;
+};
+
+class FormatHighPrecisionTest : public testing::TestWithParam<HighRow> {};
+
+TEST_P(FormatHighPrecisionTest, WritesAtMostTenDecimals) {
+    EXPECT_EQ(CCalcLevel::FormatHighPrecision(GetParam().value), GetParam().expected);
+}
+
+const HighRow kHighRows[] = {
+    {"TwoThirds", 2.0 / 3, "0.6666666667"},
+    {"DecimalsLimitedByIntegerWidth", 123456.789, "123456.789"},
+    {"Zero", 0.0, "0"},
+    {"NegativeFraction", -12.5, "-12.5"},
+    {"NegativeBelowOne", -0.25, "-0.25"},
+    {"TinyTakesExponent", 1e-12, "1e-012"},
+    {"SmallestPlain", 1e-10, "0.0000000001"},
+    {"NegativeSmallestPlain", -1e-10, "-0.0000000001"},
+    {"JustBelowPlainRange", 9.99e-11, "9.99e-011"},
+    {"BinaryNoiseHidden", 0.1 + 0.2, "0.3"},
+    {"WholeNumberKeepsZeros", 100.0, "100"},
+    {"FifteenCharacters", 1234567890.123456, "1234567890.1235"},
+    {"FifteenDigitInteger", 123456789012345.0, "123456789012345"},
+    {"SixteenDigitInteger", 1234567890123456.0, "1234567890123456"},
+    {"RoundingCarriesIntoInteger", 0.99999999999, "1"},
+    {"SmallFractionRounded", 1.23456789012345e-7, "0.0000001235"},
+    {"SixteenDigitsTakeExponent", 1e16, "1e+016"},
+    {"NegativeLargeTakesExponent", -1e16, "-1e+016"},
+    {"LargeKeepsSixDigits", 2.5e20, "2.5e+020"},
+    {"Infinity", kInf, "1.#INF"},
+    {"NegativeInfinity", -kInf, "-1.#INF"},
+    {"NaN", kNaN, "-1.#IND"},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, FormatHighPrecisionTest, testing::ValuesIn(kHighRows),
+                         RowName<HighRow>);
+
+struct ResultRow {
+    const char* name;
+    double value;
+    const char* normal;
+    const char* low;
+    const char* high;
+};
+
+class FormatResultTest : public LevelTest, public testing::WithParamInterface<ResultRow> {};
+
+TEST_P(FormatResultTest, FollowsPrecision) {
+    SetPrecision(level, Precision::Normal);
+    EXPECT_EQ(level.FormatResult(GetParam().value), GetParam().normal);
+    SetPrecision(level, Precision::Low);
+    EXPECT_EQ(level.FormatResult(GetParam().value), GetParam().low);
+    SetPrecision(level, Precision::High);
+    EXPECT_EQ(level.FormatResult(GetParam().value), GetParam().high);
+}
+
+const ResultRow kResultRows[] = {
+    {"TwoThirds", 2.0 / 3, "0.666667", "0.67", "0.6666666667"},
+    {"WholeNumber", 2.0, "2", "2.00", "2"},
+    {"Zero", 0.0, "0", "0.00", "0"},
+    {"Negative", -12.5, "-12.5", "-12.50", "-12.5"},
+    {"ThreeMillion", 3e6, "3e+006", "3000000.00", "3000000"},
+    {"NineDigits", 123456789.0, "1.23457e+008", "123456789.00", "123456789"},
+    {"BeyondSixteenDigits", 1e17, "1e+017", "100000000000000000.00", "1e+017"},
+    {"Infinity", kInf, "1.#INF", "1.#INF", "1.#INF"},
+    {"NegativeInfinity", -kInf, "-1.#INF", "-1.#INF", "-1.#INF"},
+    {"NaN", kNaN, "-1.#IND", "-1.#IND", "-1.#IND"},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, FormatResultTest, testing::ValuesIn(kResultRows),
+                         RowName<ResultRow>);
+
+// The effective mode comes from the High and Low flags; the Normal flag only mirrors the menu.
+TEST_F(LevelTest, HighPrecisionWinsOverLowAndNormalFlagIsIgnored) {
+    level.m_bNormalPrecision = level.m_bLowPrecision = level.m_bHighPrecision = 1;
+    EXPECT_EQ(level.FormatResult(2.0 / 3), "0.6666666667");
+    level.m_bHighPrecision = 0;
+    EXPECT_EQ(level.FormatResult(2.0 / 3), "0.67");
+    level.m_bLowPrecision = 0;
+    level.m_bNormalPrecision = 0;
+    EXPECT_EQ(level.FormatResult(2.0 / 3), "0.666667");
+}
+
+} // namespace
+} // namespace tarvo

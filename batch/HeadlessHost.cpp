@@ -20,9 +20,13 @@ MessageAnswer HeadlessHost::ShowMessage(const std::string& title, const std::str
     return m_answerYes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-void HeadlessHost::Beep() { m_out << "beep\n"; }
+void HeadlessHost::Beep() {
+    m_out << "beep\n";
+}
 
-void HeadlessHost::ShowLargeDisplay(const std::string& text) { m_pendingLarge = &text; }
+void HeadlessHost::ShowLargeDisplay(const std::string& text) {
+    m_pendingLarge = &text;
+}
 
 EditControl& HeadlessHost::Large() {
     if (m_pendingLarge) {

@@ -11,7 +11,9 @@ namespace tarvo {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::vector<std::string> SplitWords(const std::string& text) {
     std::vector<std::string> words;

@@ -27,8 +27,12 @@ void AddAndEquals(benchmark::State& state, int highPrecision) {
     }
 }
 
-void BM_EvaluateNormal(benchmark::State& state) { AddAndEquals(state, 0); }
-void BM_EvaluateHigh(benchmark::State& state) { AddAndEquals(state, 1); }
+void BM_EvaluateNormal(benchmark::State& state) {
+    AddAndEquals(state, 0);
+}
+void BM_EvaluateHigh(benchmark::State& state) {
+    AddAndEquals(state, 1);
+}
 
 void BM_FormatHighPrecision(benchmark::State& state) {
     double value = 0.1;

@@ -19,8 +19,12 @@ bool InRangeForFixedPoint(double value) {
              (value < 0 && value > -1e-10));
 }
 
-bool IsAdditive(int op) { return op == OP_ADD || op == OP_SUBTRACT; }
-bool IsMultiplicative(int op) { return op == OP_MULTIPLY || op == OP_DIVIDE; }
+bool IsAdditive(int op) {
+    return op == OP_ADD || op == OP_SUBTRACT;
+}
+bool IsMultiplicative(int op) {
+    return op == OP_MULTIPLY || op == OP_DIVIDE;
+}
 
 } // namespace
 
@@ -131,7 +135,9 @@ std::string CCalcLevel::ApplyWithoutDeferred(int op) {
     return "";
 }
 
-double CCalcLevel::GetEntryValue() const { return GetValue(m_strEntry); }
+double CCalcLevel::GetEntryValue() const {
+    return GetValue(m_strEntry);
+}
 
 double CCalcLevel::GetValue(const std::string& text) const {
     return m_dLastResult != 0 ? m_dLastResult : NumericValue(text);

@@ -38,9 +38,13 @@ std::string Convert(double value, std::chars_format format, int precision) {
     return WidenExponent(std::string(buffer.data(), result.ptr));
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // Length of the decimal number at the start of text, 0 when there is none.
 std::size_t DecimalPrefixLength(std::string_view text) {

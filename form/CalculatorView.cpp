@@ -22,7 +22,9 @@ CCalculatorView::CCalculatorView(CCalculatorDoc& doc, ICalculatorHost& host,
                                  ISettingsStore& settings)
     : m_doc(doc), m_host(host), m_settings(settings) {}
 
-CCalculatorView::~CCalculatorView() { DeleteOpenLevels(); }
+CCalculatorView::~CCalculatorView() {
+    DeleteOpenLevels();
+}
 
 void CCalculatorView::EnterText(const std::string& text) {
     CCalcLevel& level = CurrentLevel();
@@ -99,8 +101,7 @@ void CCalculatorView::ShowFunctionResult(const std::string& tag, double value) {
 void CCalculatorView::ScrollLargeDisplay() {
     if (CurrentLevel().m_bKeySound)
         m_host.Beep();
-    const long long lineLength =
-        static_cast<long long>(m_strLargeDisplay.size()) - m_nLastLineEnd;
+    const long long lineLength = static_cast<long long>(m_strLargeDisplay.size()) - m_nLastLineEnd;
     const int characters = lineLength > 48 ? static_cast<int>(lineLength - 48) : 0;
     const int lines = m_nEquationCount > 6 ? m_nEquationCount + 1 : 0;
     if (characters != 0 || lines != 0)
@@ -133,7 +134,9 @@ void CCalculatorView::SetSmallDisplay(std::string text) {
     m_bSmallDisplayIsEntry = false;
 }
 
-void CCalculatorView::ShowSmallDisplay() { m_host.ShowSmallDisplay(m_strSmallDisplay); }
+void CCalculatorView::ShowSmallDisplay() {
+    m_host.ShowSmallDisplay(m_strSmallDisplay);
+}
 
 void CCalculatorView::AppendToLargeDisplay(const std::string& text) {
     m_strLargeDisplay += text;

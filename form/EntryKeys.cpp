@@ -10,7 +10,9 @@ namespace {
 const char* const kErrorTitle = "Tarvo Error";
 const char* const kWhiteSpace = " \t\r\n\v\f";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 void TrimTrailingSpace(std::string& text) {
     const auto last = text.find_last_not_of(kWhiteSpace);
@@ -39,7 +41,9 @@ void BackspaceLargeDisplay(std::string& text) {
 
 } // namespace
 
-void CCalculatorView::OnDigit(int digit) { EnterText(std::string(1, char('0' + digit))); }
+void CCalculatorView::OnDigit(int digit) {
+    EnterText(std::string(1, char('0' + digit)));
+}
 
 void CCalculatorView::OnDecimalPoint() {
     if (m_bExponentEntry) {
@@ -105,8 +109,7 @@ void CCalculatorView::InsertSignChange() {
     }
     if (caret > 0) {
         const auto next = text.find_first_not_of(kWhiteSpace, caret);
-        const bool negAlreadyThere =
-            next != std::string::npos && text.compare(next, 2, "[n") == 0;
+        const bool negAlreadyThere = next != std::string::npos && text.compare(next, 2, "[n") == 0;
         if (text[caret] == ';' || negAlreadyThere) {
             m_bInsertPending = 0;
             return;
@@ -130,8 +133,8 @@ void CCalculatorView::ChangeExponentSign() {
         return;
     }
     const double exponent = -NumericValue(std::string_view(m_strSmallDisplay).substr(e + 1));
-    const std::string text = m_strSmallDisplay.substr(0, e + 1) +
-                             FormatInteger(TruncateToInt32(exponent));
+    const std::string text =
+        m_strSmallDisplay.substr(0, e + 1) + FormatInteger(TruncateToInt32(exponent));
     CCalcLevel& level = CurrentLevel();
     const double value = NumericValue(text);
     level.m_dFunctionValue = value;

@@ -29,7 +29,9 @@ void CCalculatorView::OnLargeDisplayKillFocus() {
     m_bEquationEdited = 0;
 }
 
-void CCalculatorView::OnSmallDisplaySetFocus() { m_bInsertPending = 0; }
+void CCalculatorView::OnSmallDisplaySetFocus() {
+    m_bInsertPending = 0;
+}
 
 bool CCalculatorView::InsertIntoEditedEquation(const std::string& text) {
     if (m_bInsertPending) {

@@ -65,7 +65,9 @@ void CCalculatorView::OnSquareRoot() {
     FinishFunction(tag, std::pow(x, 0.5));
 }
 
-void CCalculatorView::OnExp() { ComputeUnary(" [e^x] ", [](double x) { return std::exp(x); }); }
+void CCalculatorView::OnExp() {
+    ComputeUnary(" [e^x] ", [](double x) { return std::exp(x); });
+}
 
 void CCalculatorView::OnTenPower() {
     ComputeUnary(" [10^x] ", [](double x) { return std::pow(10.0, x); });
@@ -78,15 +80,18 @@ void CCalculatorView::ComputeUnary(const std::string& tag, double (*compute)(dou
 }
 
 void CCalculatorView::OnReciprocal() {
-    ComputeWithZeroError(" [1/x] ", [](double x) { return 1 / x; }, kRecalcReciprocalZero);
+    ComputeWithZeroError(
+        " [1/x] ", [](double x) { return 1 / x; }, kRecalcReciprocalZero);
 }
 
 void CCalculatorView::OnLn() {
-    ComputeWithZeroError(" [ln] ", [](double x) { return std::log(x); }, kRecalcLogarithmZero);
+    ComputeWithZeroError(
+        " [ln] ", [](double x) { return std::log(x); }, kRecalcLogarithmZero);
 }
 
 void CCalculatorView::OnLog() {
-    ComputeWithZeroError(" [log] ", [](double x) { return std::log10(x); }, kRecalcLogarithmZero);
+    ComputeWithZeroError(
+        " [log] ", [](double x) { return std::log10(x); }, kRecalcLogarithmZero);
 }
 
 // For 1/x, ln and log a zero operand is an error rather than nothing to do.
@@ -107,18 +112,18 @@ void CCalculatorView::ComputeWithZeroError(const std::string& tag, double (*comp
 }
 
 void CCalculatorView::OnSin() {
-    ComputeTrig(" [sin] ", [](double x) { return std::sin(x); },
-                [](double x) { return std::sinh(x); });
+    ComputeTrig(
+        " [sin] ", [](double x) { return std::sin(x); }, [](double x) { return std::sinh(x); });
 }
 
 void CCalculatorView::OnCos() {
-    ComputeTrig(" [cos] ", [](double x) { return std::cos(x); },
-                [](double x) { return std::cosh(x); });
+    ComputeTrig(
+        " [cos] ", [](double x) { return std::cos(x); }, [](double x) { return std::cosh(x); });
 }
 
 void CCalculatorView::OnTan() {
-    ComputeTrig(" [tan] ", [](double x) { return std::tan(x); },
-                [](double x) { return std::tanh(x); });
+    ComputeTrig(
+        " [tan] ", [](double x) { return std::tan(x); }, [](double x) { return std::tanh(x); });
 }
 
 void CCalculatorView::ComputeTrig(const std::string& tag, double (*circular)(double),
@@ -229,8 +234,8 @@ void CCalculatorView::OnRoot() {
     }
     const double index = level.m_dPowerA;
     const bool oddWholeIndex = index == std::trunc(index) && TruncateToInt32(index) % 2 == 1;
-    const double result = base < 0 && oddWholeIndex ? -std::pow(-base, 1 / index)
-                                                    : std::pow(base, 1 / index);
+    const double result =
+        base < 0 && oddWholeIndex ? -std::pow(-base, 1 / index) : std::pow(base, 1 / index);
     ShowPowerResult(result, "Function Input Error, #106 - Illegal Negative Base Number, Remove "
                             "[neg] from y term");
 }

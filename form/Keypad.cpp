@@ -12,7 +12,9 @@ template <void (CCalculatorView::*Handler)()> void Press(CCalculatorView& view) 
     (view.*Handler)();
 }
 
-template <int Digit> void PressDigit(CCalculatorView& view) { view.OnDigit(Digit); }
+template <int Digit> void PressDigit(CCalculatorView& view) {
+    view.OnDigit(Digit);
+}
 
 using V = CCalculatorView;
 
@@ -72,7 +74,9 @@ constexpr CalculatorKey kKeys[] = {
 
 } // namespace
 
-std::span<const CalculatorKey> CalculatorKeys() { return kKeys; }
+std::span<const CalculatorKey> CalculatorKeys() {
+    return kKeys;
+}
 
 const CalculatorKey* FindKeyByToken(std::string_view token) {
     const auto key = std::ranges::find_if(kKeys, [&](const auto& k) { return k.token == token; });

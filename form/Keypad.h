@@ -10,9 +10,9 @@ namespace tarvo {
 class CCalculatorView;
 
 struct CalculatorKey {
-    int id;               // control and command id
-    const char* caption;  // caption as the form writes it
-    const char* token;    // the name a script presses the key by
+    int id;              // control and command id
+    const char* caption; // caption as the form writes it
+    const char* token;   // the name a script presses the key by
     void (*press)(CCalculatorView& view);
 };
 

@@ -13,9 +13,13 @@ void CCalculatorView::OnMemoryStore() {
         level.SetMemory(level.m_dLeft);
 }
 
-void CCalculatorView::OnMemoryRecall() { RecallRegister(CurrentLevel().GetMemory()); }
+void CCalculatorView::OnMemoryRecall() {
+    RecallRegister(CurrentLevel().GetMemory());
+}
 
-void CCalculatorView::OnTransferRecall() { RecallRegister(CurrentLevel().m_dTransfer); }
+void CCalculatorView::OnTransferRecall() {
+    RecallRegister(CurrentLevel().m_dTransfer);
+}
 
 // The recalled value becomes the current operand and its text is written into the equation.
 void CCalculatorView::RecallRegister(double value) {

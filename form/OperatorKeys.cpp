@@ -3,10 +3,18 @@
 
 namespace tarvo {
 
-void CCalculatorView::OnDivide() { ApplyOperatorKey(" / ", OP_DIVIDE); }
-void CCalculatorView::OnMultiply() { ApplyOperatorKey(" * ", OP_MULTIPLY); }
-void CCalculatorView::OnSubtract() { ApplyOperatorKey(" - ", OP_SUBTRACT); }
-void CCalculatorView::OnAdd() { ApplyOperatorKey(" + ", OP_ADD); }
+void CCalculatorView::OnDivide() {
+    ApplyOperatorKey(" / ", OP_DIVIDE);
+}
+void CCalculatorView::OnMultiply() {
+    ApplyOperatorKey(" * ", OP_MULTIPLY);
+}
+void CCalculatorView::OnSubtract() {
+    ApplyOperatorKey(" - ", OP_SUBTRACT);
+}
+void CCalculatorView::OnAdd() {
+    ApplyOperatorKey(" + ", OP_ADD);
+}
 
 // A pending y^x or y^1/x takes the shown number as its second operand and is computed.
 void CCalculatorView::CompletePendingPower() {

@@ -18,7 +18,7 @@ struct FunctionTag {
 
 // Compared in this order after the blanks inside the brackets are removed.
 constexpr FunctionTag kFunctionTags[] = {
-    {"[1/x]", &CCalculatorView::OnReciprocal}, {"[%]", &CCalculatorView::OnPercent},
+    {"[1/x]", &CCalculatorView::OnReciprocal},  {"[%]", &CCalculatorView::OnPercent},
     {"[sqrt]", &CCalculatorView::OnSquareRoot}, {"[y^x]", &CCalculatorView::OnPower},
     {"[x^2]", &CCalculatorView::OnSquare},      {"[e^x]", &CCalculatorView::OnExp},
     {"[log]", &CCalculatorView::OnLog},         {"[pi]", &CCalculatorView::OnPi},
@@ -31,7 +31,9 @@ constexpr FunctionTag kFunctionTags[] = {
 };
 
 // Characters that belong to tags; outside a tag they are skipped.
-bool IsTagLetter(char c) { return c != '\0' && std::strchr("%!^acgilnopqrstxy", c) != nullptr; }
+bool IsTagLetter(char c) {
+    return c != '\0' && std::strchr("%!^acgilnopqrstxy", c) != nullptr;
+}
 
 } // namespace
 

@@ -38,7 +38,9 @@ void ToggleKeySound(CCalcLevel& level, ISettingsStore& settings) {
     settings.WriteSettingInt(kSettingsSection, "Key Sound", level.m_bKeySound);
 }
 
-void ToggleSaveLast(CCalcLevel& level) { level.m_bSaveLast = level.m_bSaveLast ? 0 : 1; }
+void ToggleSaveLast(CCalcLevel& level) {
+    level.m_bSaveLast = level.m_bSaveLast ? 0 : 1;
+}
 
 void ReadLevelSettings(CCalcLevel& base, ISettingsStore& settings) {
     base.m_bHighPrecision =

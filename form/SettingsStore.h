@@ -13,8 +13,7 @@ public:
                                int defaultValue) = 0;
     virtual std::string ReadSettingString(const std::string& section, const std::string& key,
                                           const std::string& defaultValue = "") = 0;
-    virtual void WriteSettingInt(const std::string& section, const std::string& key,
-                                 int value) = 0;
+    virtual void WriteSettingInt(const std::string& section, const std::string& key, int value) = 0;
     virtual void WriteSettingString(const std::string& section, const std::string& key,
                                     const std::string& value) = 0;
 };

@@ -38,7 +38,8 @@ IniSettingsStore::Location IniSettingsStore::Locate(const std::string& section,
     if (!file)
         file = std::make_unique<QSettings>(path, QSettings::IniFormat);
     const auto separator = section.find('\\');
-    const std::string group = separator == std::string::npos ? section : section.substr(separator + 1);
+    const std::string group =
+        separator == std::string::npos ? section : section.substr(separator + 1);
     return {file.get(), FromBytes(group) + "/" + FromBytes(key)};
 }
 
@@ -50,8 +51,7 @@ int IniSettingsStore::ReadSettingInt(const std::string& section, const std::stri
     return ok ? value : defaultValue;
 }
 
-std::string IniSettingsStore::ReadSettingString(const std::string& section,
-                                                const std::string& key,
+std::string IniSettingsStore::ReadSettingString(const std::string& section, const std::string& key,
                                                 const std::string& defaultValue) {
     const auto [file, name] = Locate(section, key);
     const QVariant value = file->value(name);

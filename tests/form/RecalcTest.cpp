@@ -20,7 +20,9 @@ struct ReplayCase {
     std::string events; // what the host printed: messages and beeps
 };
 
-void PrintTo(const ReplayCase& replay, std::ostream* out) { *out << replay.name; }
+void PrintTo(const ReplayCase& replay, std::ostream* out) {
+    *out << replay.name;
+}
 
 class RecalcTest : public ::testing::TestWithParam<ReplayCase> {
 protected:
@@ -44,8 +46,7 @@ const ReplayCase kReplayCases[] = {
     {"NegativeExponentWithLeadingZeros", "1e-012 * 1 =", "1e01 [neg] 2 * 1 = 1e-012; \r\n",
      "1e-012", ""},
     {"PositiveExponent", "1.5e+007 * 2 =", "1.5e007 * 2 = 3e+007; \r\n", "3e+007", ""},
-    {"BlanksInsideTagsAreIgnored", "12 [ s i n ] =", "12 [sin]  = 0.207912; \r\n", "0.207912",
-     ""},
+    {"BlanksInsideTagsAreIgnored", "12 [ s i n ] =", "12 [sin]  = 0.207912; \r\n", "0.207912", ""},
     {"UnknownTagIsIgnoredAndLaterTagsWork", "12 [sinx] [sin] =", "12 [sin]  = 0.207912; \r\n",
      "0.207912", ""},
     {"ErrorTagRunsNothing", "4 [error] + 1 =", "4 + 1 = 5; \r\n", "5", ""},
@@ -55,8 +56,7 @@ const ReplayCase kReplayCases[] = {
     {"ZeroOperandOfReciprocalKeepsTheTerm", "8 / 0 [1/x]", "8 / 0", "0",
      "message: Error Message | Error - Illegal divide by zero!\\tIllegal term is replaced with "
      "a zero.\\t\\t\\t\\t\\nEdit zero term and use ReCalc to correct.\n"},
-    {"PowersCompleteAtTheOperator", "2 [y^x] 10 + 1 =", "2 [y^x] 10  + 1 = 1025; \r\n", "1025",
-     ""},
+    {"PowersCompleteAtTheOperator", "2 [y^x] 10 + 1 =", "2 [y^x] 10  + 1 = 1025; \r\n", "1025", ""},
     {"ParenthesesNest", "2 * (3 + 4) =", "2 *  ( 3 + 4 )  = 14; \r\n", "14", ""},
     {"EmptyText", "", "", "", ""},
 };
@@ -110,8 +110,7 @@ TEST_F(RecalcStateTest, NestingBeyondTheTableIsRefusedAndTheReplayGoesOn) {
     CCalculatorView& view = m_session.View();
     view.m_strEquation = std::string(100, '(') + "5";
     view.ReCalc();
-    EXPECT_EQ(m_events.str(),
-              "message: Tarvo Error | Maximum level of parenthesis is 100\n");
+    EXPECT_EQ(m_events.str(), "message: Tarvo Error | Maximum level of parenthesis is 100\n");
     EXPECT_EQ(view.m_nOpenLevel, 98);
     EXPECT_EQ(view.m_strSmallDisplay, "5");
 }

@@ -7,7 +7,9 @@
 namespace tarvo {
 namespace {
 
-std::string Text(int n) { return "calc " + std::to_string(n); }
+std::string Text(int n) {
+    return "calc " + std::to_string(n);
+}
 
 UndoMemory WithSnapshots(int count) {
     UndoMemory memory;

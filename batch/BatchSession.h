@@ -18,9 +18,11 @@ public:
     CCalcLevel& CurrentLevel() { return m_view.CurrentLevel(); }
 
     void PrintState() { m_host.PrintState(); }
+    void PrintClipboard();
 
 private:
     ISettingsStore& m_settings;
+    std::ostream& m_out;
     HeadlessHost m_host;
     CCalculatorDoc m_doc;
     CCalculatorView m_view;

@@ -24,16 +24,26 @@ void HeadlessHost::Beep() {
     m_out << "beep\n";
 }
 
-void HeadlessHost::ShowLargeDisplay(const std::string& text) {
-    m_pendingLarge = &text;
-}
-
 EditControl& HeadlessHost::Large() {
     if (m_pendingLarge) {
         m_large.SetText(*m_pendingLarge);
         m_pendingLarge = nullptr;
     }
     return m_large;
+}
+
+EditControl& HeadlessHost::Small() {
+    if (m_pendingSmall) {
+        m_small.SetText(*m_pendingSmall);
+        m_pendingSmall = nullptr;
+    }
+    return m_small;
+}
+
+std::string HeadlessHost::Selected(const EditControl& control) {
+    const TextSelection selection = control.Selection();
+    return control.Text().substr(static_cast<std::size_t>(selection.start),
+                                 static_cast<std::size_t>(selection.end - selection.start));
 }
 
 void HeadlessHost::SetLargeSelection(TextSelection selection) {
@@ -45,11 +55,33 @@ void HeadlessHost::ReplaceLargeSelection(const std::string& text) {
     m_view->OnLargeDisplayChange();
 }
 
-void HeadlessHost::ClickLarge(int start, int length) {
-    if (!m_largeFocus) {
-        m_largeFocus = true;
+void HeadlessHost::PasteIntoSmall() {
+    Small().ReplaceSelection(m_clipboard);
+    m_view->OnSmallDisplayChange();
+}
+
+// Fixed stand-ins for the desktop's colours: a person running a script sees no desktop.
+Rgb HeadlessHost::GetSystemColor(SystemColor which) {
+    return which == SystemColor::ButtonFace ? 0xEFEFEF : 0x6E4A2B;
+}
+
+void HeadlessHost::MoveFocus(Focus focus) {
+    if (focus == m_focus)
+        return;
+    const Focus lost = m_focus;
+    m_focus = focus;
+    if (lost == Focus::Large)
+        m_view->OnLargeDisplayKillFocus();
+    else if (lost == Focus::Small)
+        m_view->OnSmallDisplayKillFocus();
+    if (focus == Focus::Large)
         m_view->OnLargeDisplaySetFocus();
-    }
+    else if (focus == Focus::Small)
+        m_view->OnSmallDisplaySetFocus();
+}
+
+void HeadlessHost::ClickLarge(int start, int length) {
+    MoveFocus(Focus::Large);
     Large().Select(start, start + length);
 }
 
@@ -65,19 +97,17 @@ void HeadlessHost::ReplaceWholeLarge(const std::string& text) {
 }
 
 void HeadlessHost::LeaveLarge() {
-    if (!m_largeFocus)
-        return;
-    m_largeFocus = false;
-    m_view->OnLargeDisplayKillFocus();
+    if (m_focus == Focus::Large)
+        MoveFocus(Focus::Button);
 }
 
 void HeadlessHost::ClickSmall() {
-    LeaveLarge();
-    m_view->OnSmallDisplaySetFocus();
+    MoveFocus(Focus::Small);
+    Small().Select(0, static_cast<int>(Small().Text().size()));
 }
 
 void HeadlessHost::PrintState() {
-    WriteField(m_out, "small", m_small ? *m_small : std::string());
+    WriteField(m_out, "small", Small().Text());
     WriteField(m_out, "large", Large().Text());
     WriteField(m_out, "status", m_status);
 }

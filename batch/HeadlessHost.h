@@ -1,6 +1,6 @@
 // The calculator's window without a window: it prints the events a person would notice
 // (message boxes, questions, the key click), keeps what the controls show, and plays the
-// user's part in the large display: clicks, typing and leaving it.
+// user's part: clicks into the displays, typing, and the clipboard.
 #pragma once
 
 #include "CalculatorHost.h"
@@ -21,43 +21,63 @@ public:
     MessageAnswer ShowMessage(const std::string& title, const std::string& text,
                               MessageButtons buttons) override;
     void Beep() override;
-    void ShowSmallDisplay(const std::string& text) override { m_small = &text; }
-    void ShowLargeDisplay(const std::string& text) override;
+    void ShowSmallDisplay(const std::string& text) override { m_pendingSmall = &text; }
+    void ShowLargeDisplay(const std::string& text) override { m_pendingLarge = &text; }
     void ScrollLargeDisplay(int, int) override {} // nothing is seen to scroll
-    void ShowAngleMode(const std::string&) override {}
-    void ShowHyperbolic(bool) override {}
-    void ShowParenStatus(const std::string& text) override { m_status = text; }
+    void ScrollLargeDisplayToEnd() override {}
     std::string LargeDisplayText() override { return Large().Text(); }
     TextSelection LargeSelection() override { return Large().Selection(); }
     void SetLargeSelection(TextSelection selection) override;
     void ReplaceLargeSelection(const std::string& text) override;
     int LargeFirstVisibleLine() override { return 0; }
-    void FocusRecalcButton() override { LeaveLarge(); }
+    std::string SmallDisplayText() override { return Small().Text(); }
+    void CopySmallSelection() override { m_clipboard = Selected(Small()); }
+    void CopyLargeSelection() override { m_clipboard = Selected(Large()); }
+    void PasteIntoSmall() override;
+    void PasteIntoLarge() override { ReplaceLargeSelection(m_clipboard); }
+    void FocusRecalcButton() override { MoveFocus(Focus::Button); }
+    void ShowAngleMode(const std::string&) override {}
+    void ShowHyperbolic(bool) override {}
+    void ShowCaptions(bool) override {}
+    void ShowParenStatus(const std::string& text) override { m_status = text; }
+    void Repaint() override {}
+    std::optional<Rgb> ChooseColor(CustomColors&) override { return std::nullopt; }
+    Rgb GetSystemColor(SystemColor which) override;
 
     // The user's actions.
     void SetAnswer(bool yes) { m_answerYes = yes; }
     void ClickLarge(int start, int length);
-    bool LargeHasFocus() const { return m_largeFocus; }
+    bool LargeHasFocus() const { return m_focus == Focus::Large; }
     void TypeIntoLarge(const std::string& text);
     void ReplaceWholeLarge(const std::string& text);
     void LeaveLarge();
+    // Clicking into the small display selects its whole text, so that a paste replaces it.
     void ClickSmall();
+    void SetClipboard(std::string text) { m_clipboard = std::move(text); }
+    const std::string& Clipboard() const { return m_clipboard; }
 
     // Prints what the calculator's controls show now.
     void PrintState();
 
 private:
-    // The large display, brought up to date with the form's latest text first: the form's
+    enum class Focus { Button, Large, Small };
+    void MoveFocus(Focus focus);
+    static std::string Selected(const EditControl& control);
+
+    // The displays, brought up to date with the form's latest texts first: the form's
     // writes are taken when needed, not copied at every key.
     EditControl& Large();
+    EditControl& Small();
 
     std::ostream& m_out;
     CCalculatorView* m_view = nullptr;
     bool m_answerYes = true;
-    const std::string* m_small = nullptr;
+    const std::string* m_pendingSmall = nullptr;
     const std::string* m_pendingLarge = nullptr;
+    EditControl m_small;
     EditControl m_large;
-    bool m_largeFocus = false;
+    Focus m_focus = Focus::Button;
+    std::string m_clipboard;
     std::string m_status;
 };
 

@@ -140,6 +140,27 @@ Run ParseClearUndo(const std::string& argument, int line) {
     return [](BatchSession& s) { s.View().OnClearUndoMemory(); };
 }
 
+Run ParsePaste(const std::string& argument, int line) {
+    const std::string text = TextArgument(argument, line);
+    return [text](BatchSession& s) {
+        s.Host().SetClipboard(text);
+        s.View().OnEditPaste();
+    };
+}
+
+Run ParseCopy(const std::string& argument, int line) {
+    ExpectNoArgument(argument, "copy", line);
+    return [](BatchSession& s) {
+        s.View().OnEditCopy();
+        s.PrintClipboard();
+    };
+}
+
+Run ParseRemember(const std::string& argument, int line) {
+    ExpectNoArgument(argument, "remember", line);
+    return [](BatchSession& s) { ToggleSaveLast(s.CurrentLevel()); };
+}
+
 Run ParseShow(const std::string& argument, int line) {
     ExpectNoArgument(argument, "show", line);
     return [](BatchSession& s) { s.PrintState(); };
@@ -157,6 +178,9 @@ const std::map<std::string, DirectiveParser>& Directives() {
         {"click-small", ParseClickSmall},
         {"edit", ParseEdit},
         {"clear-undo", ParseClearUndo},
+        {"paste", ParsePaste},
+        {"copy", ParseCopy},
+        {"remember", ParseRemember},
     };
     return directives;
 }

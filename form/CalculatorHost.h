@@ -4,9 +4,18 @@
 
 #include "MessageBox.h"
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvo {
+
+// A colour as the settings store it: red in the low byte, then green, then blue.
+using Rgb = std::uint32_t;
+using CustomColors = std::array<Rgb, 16>;
+
+enum class SystemColor { ButtonFace, Desktop };
 
 // A selection of the large display, in characters from its start; start = end is a caret.
 struct TextSelection {
@@ -24,8 +33,9 @@ public:
     virtual void ShowSmallDisplay(const std::string& text) = 0;
     virtual void ShowLargeDisplay(const std::string& text) = 0;
 
-    // Scrolls the large display relative to its current position.
+    // Scrolls the large display relative to its current position, or to its end.
     virtual void ScrollLargeDisplay(int characters, int lines) = 0;
+    virtual void ScrollLargeDisplayToEnd() = 0;
 
     // The large display as the user may have edited it. Showing a text resets its selection
     // to the start; replacing the selection is a change and is notified to the form.
@@ -35,15 +45,33 @@ public:
     virtual void ReplaceLargeSelection(const std::string& text) = 0;
     virtual int LargeFirstVisibleLine() = 0;
 
+    // The small display's text, as a paste into it left it.
+    virtual std::string SmallDisplayText() = 0;
+
+    // The clipboard through the displays: a paste replaces the display's selection and is
+    // notified to the form as a change of that display.
+    virtual void CopySmallSelection() = 0;
+    virtual void CopyLargeSelection() = 0;
+    virtual void PasteIntoSmall() = 0;
+    virtual void PasteIntoLarge() = 0;
+
     // Moves the keyboard focus to the RC button; the large display is notified of its loss.
     virtual void FocusRecalcButton() = 0;
 
-    // The angle switch's caption ("deg", "rad", "grad") and the hyp check box.
+    // The angle switch's caption and the hyp check box.
     virtual void ShowAngleMode(const std::string& caption) = 0;
     virtual void ShowHyperbolic(bool checked) = 0;
+    // Every key shows its plain caption and icon, or the ones that name its keyboard key.
+    virtual void ShowCaptions(bool plain) = 0;
 
-    // The parenthesis status text changed; the form is to be repainted.
+    // The parenthesis status text or the background changed; the form is to be repainted.
     virtual void ShowParenStatus(const std::string& text) = 0;
+    virtual void Repaint() = 0;
+
+    // The colour dialog, starting from no colour with these custom colours, which it may
+    // change; the chosen colour, or nothing when cancelled.
+    virtual std::optional<Rgb> ChooseColor(CustomColors& customColors) = 0;
+    virtual Rgb GetSystemColor(SystemColor which) = 0;
 };
 
 } // namespace tarvo

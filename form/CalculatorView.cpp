@@ -27,6 +27,7 @@ CCalculatorView::~CCalculatorView() {
 }
 
 void CCalculatorView::EnterText(const std::string& text) {
+    m_bPastePending = 0;
     CCalcLevel& level = CurrentLevel();
     level.m_bFunctionValue = 0;
     level.m_dLastResult = 0;
@@ -193,8 +194,9 @@ void CCalculatorView::DeleteOpenLevels() {
 }
 
 std::string CCalculatorView::AngleCaption() const {
-    static const char* const captions[] = {"deg", "rad", "grad"};
-    return captions[m_nAngleMode];
+    static const char* const plain[] = {"deg", "rad", "grad"};
+    static const char* const withKey[] = {"&deg", "ra&d", "gra&d"};
+    return (m_bPlainCaptions ? plain : withKey)[m_nAngleMode];
 }
 
 } // namespace tarvo

@@ -81,6 +81,23 @@ public:
     void OnLargeDisplayKillFocus();
     void OnLargeDisplayChange();
     void OnSmallDisplaySetFocus();
+    void OnSmallDisplayKillFocus();
+    void OnSmallDisplayChange();
+
+    // Keyboard captions and the clipboard.
+    void OnShowAcceleratorKeys();
+    void OnEditCopy();
+    void OnEditPaste();
+
+    // Background colour and pattern.
+    void OnSetBackgroundColor();
+    void OnResetSystemColor();
+    void OnSetDesktopColor();
+    void OnSetPattern(int hatch);
+
+    // Start-up reads the settings and restores the last calculation; exit stores it.
+    void OnInitialUpdate();
+    void OnDestroy();
 
     CCalcLevel& CurrentLevel() { return *m_doc.m_pCurrentLevel; }
     std::string AngleCaption() const;
@@ -105,6 +122,14 @@ public:
     int m_bEquationEdited = 0;
     int m_bReplaying = 0;
     int m_bLargeDisplayFocus = 0;
+    int m_bSmallDisplayFocus = 0;
+    int m_bPlainCaptions = 1;
+    int m_bPastePending = 0;
+    std::string m_strSmallEditText;
+    Rgb m_crBackground = 6579300;
+    int m_nColorFlag = 12632256;
+    int m_nBackgroundHatch = 6;
+    CustomColors m_crCustomColors{};
 
 private:
     // Shared routines of the keys.
@@ -126,6 +151,7 @@ private:
     void InsertAtCaret(const std::string& text);
     void FlushInsertion();
     void InsertSignChange();
+    void SetBackgroundColor(Rgb color, int flag);
     struct ReplayState;
     void ReplayCharacter(ReplayState& state, const std::string& source, std::size_t i);
     void RunTag(std::string tag);

@@ -30,6 +30,7 @@ void CCalculatorView::OnLargeDisplayKillFocus() {
 }
 
 void CCalculatorView::OnSmallDisplaySetFocus() {
+    m_bSmallDisplayFocus = 1;
     m_bInsertPending = 0;
 }
 

@@ -42,13 +42,16 @@ void ToggleSaveLast(CCalcLevel& level) {
     level.m_bSaveLast = level.m_bSaveLast ? 0 : 1;
 }
 
-void ReadLevelSettings(CCalcLevel& base, ISettingsStore& settings) {
+void ReadPrecisionSettings(CCalcLevel& base, ISettingsStore& settings) {
     base.m_bHighPrecision =
         settings.ReadSettingInt(kSettingsSection, "HighResolution", base.m_bHighPrecision);
     base.m_bLowPrecision =
         settings.ReadSettingInt(kSettingsSection, "LowResolution", base.m_bLowPrecision);
     base.m_bNormalPrecision =
         settings.ReadSettingInt(kSettingsSection, "NormalResolution", base.m_bNormalPrecision);
+}
+
+void ReadKeySoundSetting(CCalcLevel& base, ISettingsStore& settings) {
     base.m_bKeySound = settings.ReadSettingInt(kSettingsSection, "Key Sound", base.m_bKeySound);
 }
 

@@ -14,8 +14,8 @@ void ToggleKeySound(CCalcLevel& level, ISettingsStore& settings);
 // Only toggles: the choice reaches the store at exit.
 void ToggleSaveLast(CCalcLevel& level);
 
-// Reads the precision flags and the key sound into the base level, their current values
-// being the defaults.
-void ReadLevelSettings(CCalcLevel& base, ISettingsStore& settings);
+// Read into the base level at start-up, its current values being the defaults.
+void ReadPrecisionSettings(CCalcLevel& base, ISettingsStore& settings);
+void ReadKeySoundSetting(CCalcLevel& base, ISettingsStore& settings);
 
 } // namespace tarvo

@@ -1,0 +1,48 @@
+// The keyboard captions of the keys, Copy and Paste on the focused display, and a paste into
+// the small display, which becomes the number being entered.
+#include "CalculatorView.h"
+
+namespace tarvo {
+
+void CCalculatorView::OnShowAcceleratorKeys() {
+    m_bPlainCaptions = m_bPlainCaptions ? 0 : 1;
+    m_host.ShowCaptions(m_bPlainCaptions != 0);
+    m_host.ShowAngleMode(AngleCaption());
+}
+
+void CCalculatorView::OnEditCopy() {
+    if (m_bSmallDisplayFocus)
+        m_host.CopySmallSelection();
+    if (m_bLargeDisplayFocus)
+        m_host.CopyLargeSelection();
+}
+
+void CCalculatorView::OnEditPaste() {
+    if (m_bSmallDisplayFocus) {
+        m_bPastePending = 1;
+        m_host.PasteIntoSmall();
+    }
+    if (m_bLargeDisplayFocus)
+        m_host.PasteIntoLarge();
+}
+
+void CCalculatorView::OnSmallDisplayKillFocus() {
+    m_bSmallDisplayFocus = 0;
+}
+
+void CCalculatorView::OnSmallDisplayChange() {
+    if (!m_bSmallDisplayFocus || !m_bPastePending)
+        return;
+    m_strSmallEditText = m_host.SmallDisplayText();
+    CCalcLevel& level = CurrentLevel();
+    level.m_strEntry = m_strSmallEditText;
+    SetSmallDisplay(m_strSmallEditText);
+    m_strLargeDisplay += m_strSmallEditText;
+    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    m_host.ScrollLargeDisplayToEnd();
+    level.m_bFunctionValue = 0;
+    level.m_dLastResult = 0;
+    m_bPastePending = 0;
+}
+
+} // namespace tarvo

@@ -1,0 +1,35 @@
+// The form's start and end: the settings read when the window first shows, the last
+// calculation restored, and what is stored when the window goes.
+#include "CalculatorView.h"
+#include "SettingsCommands.h"
+
+namespace tarvo {
+
+void CCalculatorView::OnInitialUpdate() {
+    CCalcLevel& base = m_doc.BaseLevel();
+    ReadPrecisionSettings(base, m_settings);
+    base.m_bSaveLast = m_settings.ReadSettingInt(kSettingsSection, "Save Last", base.m_bSaveLast);
+    if (base.m_bSaveLast == 1) {
+        m_strEquation = m_settings.ReadSettingString(kSettingsSection, "Last Calc", "");
+        if (!m_strEquation.empty())
+            ReCalc();
+    }
+    // Read after the restore, so that the replay does not click.
+    ReadKeySoundSetting(base, m_settings);
+    m_crBackground = static_cast<Rgb>(m_settings.ReadSettingInt(
+        kSettingsSection, "Background Color", static_cast<int>(m_crBackground)));
+    m_nColorFlag = m_settings.ReadSettingInt(kSettingsSection, "Color Flag", m_nColorFlag);
+    m_nBackgroundHatch =
+        m_settings.ReadSettingInt(kSettingsSection, "Background Hatch", m_nBackgroundHatch);
+}
+
+void CCalculatorView::OnDestroy() {
+    DeleteOpenLevels();
+    const CCalcLevel& base = m_doc.BaseLevel();
+    m_settings.WriteSettingInt(kSettingsSection, "Save Last", base.m_bSaveLast);
+    if (base.m_bSaveLast == 1)
+        m_settings.WriteSettingString(kSettingsSection, "Last Calc", m_strLargeDisplay);
+    m_undo.Clear();
+}
+
+} // namespace tarvo

@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Both install what they need
 # from Debian's packages first (through sudo when not root).
 
-PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev locales
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev locales
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PRESET := default
 BUILD_DIR := build/$(PRESET)

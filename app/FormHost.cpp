@@ -1,0 +1,197 @@
+#include "FormHost.h"
+
+#include "DisplayText.h"
+#include "Icons.h"
+#include "Keypad.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+
+namespace tarvo {
+
+namespace {
+
+QColor ToQColor(Rgb rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+
+Rgb FromQColor(const QColor& color) {
+    return static_cast<Rgb>(color.red()) | static_cast<Rgb>(color.green()) << 8 |
+           static_cast<Rgb>(color.blue()) << 16;
+}
+
+QString FromBytes(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+MessageAnswer ShowMessageBox(const QString& title, const QString& text, MessageButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, title, text,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+} // namespace
+
+FormHost::FormHost() : m_presenter(ShowMessageBox) {}
+
+void FormHost::Flush() {
+    if (m_pendingSmall) {
+        const QSignalBlocker blocker(m_controls.small);
+        m_controls.small->setText(ToWidgetText(*m_pendingSmall));
+        m_pendingSmall = nullptr;
+    }
+    if (m_pendingLarge) {
+        const QSignalBlocker blocker(m_controls.large);
+        m_controls.large->setPlainText(ToWidgetText(*m_pendingLarge));
+        m_pendingLarge = nullptr;
+    }
+    ApplyScroll();
+}
+
+void FormHost::ApplyScroll() {
+    QPlainTextEdit* large = m_controls.large;
+    if (m_scrollToEnd) {
+        large->verticalScrollBar()->setValue(large->verticalScrollBar()->maximum());
+        large->horizontalScrollBar()->setValue(large->horizontalScrollBar()->maximum());
+    }
+    if (m_scrollCharacters != 0) {
+        QScrollBar* bar = large->horizontalScrollBar();
+        bar->setValue(bar->value() +
+                      m_scrollCharacters * large->fontMetrics().averageCharWidth());
+    }
+    if (m_scrollLines != 0)
+        large->verticalScrollBar()->setValue(large->verticalScrollBar()->value() + m_scrollLines);
+    m_scrollToEnd = false;
+    m_scrollCharacters = m_scrollLines = 0;
+}
+
+MessageAnswer FormHost::ShowMessage(const std::string& title, const std::string& text,
+                                    MessageButtons buttons) {
+    Flush(); // the box shows over the state that caused it
+    return m_presenter(FromBytes(title), FromBytes(text), buttons);
+}
+
+void FormHost::Beep() { QApplication::beep(); }
+
+// A new text starts at the top left: the scrolls asked for since apply to it.
+void FormHost::ShowLargeDisplay(const std::string& text) {
+    m_pendingLarge = &text;
+    m_scrollToEnd = false;
+    m_scrollCharacters = m_scrollLines = 0;
+}
+
+void FormHost::ScrollLargeDisplay(int characters, int lines) {
+    m_scrollCharacters += characters;
+    m_scrollLines += lines;
+}
+
+void FormHost::ScrollLargeDisplayToEnd() { m_scrollToEnd = true; }
+
+std::string FormHost::LargeDisplayText() {
+    Flush();
+    return FromWidgetText(m_controls.large->toPlainText());
+}
+
+TextSelection FormHost::LargeSelection() {
+    Flush();
+    const QString text = m_controls.large->toPlainText();
+    const QTextCursor cursor = m_controls.large->textCursor();
+    return {FromWidgetPosition(text, cursor.selectionStart()),
+            FromWidgetPosition(text, cursor.selectionEnd())};
+}
+
+void FormHost::SetLargeSelection(TextSelection selection) {
+    const std::string text = LargeDisplayText();
+    QTextCursor cursor = m_controls.large->textCursor();
+    cursor.setPosition(ToWidgetPosition(text, selection.start));
+    cursor.setPosition(ToWidgetPosition(text, selection.end), QTextCursor::KeepAnchor);
+    m_controls.large->setTextCursor(cursor);
+}
+
+void FormHost::ReplaceLargeSelection(const std::string& text) {
+    Flush();
+    m_controls.large->textCursor().insertText(ToWidgetText(text));
+}
+
+int FormHost::LargeFirstVisibleLine() {
+    Flush();
+    return m_controls.large->verticalScrollBar()->value();
+}
+
+std::string FormHost::SmallDisplayText() {
+    Flush();
+    const QByteArray text = m_controls.small->text().toUtf8();
+    return std::string(text.constData(), static_cast<std::size_t>(text.size()));
+}
+
+void FormHost::CopySmallSelection() { m_controls.small->copy(); }
+
+void FormHost::CopyLargeSelection() { m_controls.large->copy(); }
+
+void FormHost::PasteIntoSmall() {
+    Flush();
+    m_controls.small->paste();
+}
+
+void FormHost::PasteIntoLarge() {
+    Flush();
+    m_controls.large->paste();
+}
+
+void FormHost::FocusRecalcButton() { m_controls.recalc->setFocus(Qt::OtherFocusReason); }
+
+void FormHost::ShowAngleMode(const std::string& caption) {
+    m_controls.angle->setText(FromBytes(caption));
+}
+
+void FormHost::ShowHyperbolic(bool checked) {
+    const QSignalBlocker blocker(m_controls.hyperbolic);
+    m_controls.hyperbolic->setChecked(checked);
+}
+
+void FormHost::ShowCaptions(bool plain) {
+    for (const CalculatorKey& key : CalculatorKeys()) {
+        QAbstractButton* button = m_controls.keys.at(key.id);
+        if (key.icon)
+            button->setIcon(KeyIcon(key.icon, !plain, button->iconSize()));
+        else if (button != m_controls.angle)
+            button->setText(plain ? key.caption : key.keyCaption);
+    }
+}
+
+void FormHost::ShowParenStatus(const std::string& text) {
+    m_parenStatus = FromBytes(text);
+    m_controls.form->update();
+}
+
+void FormHost::Repaint() { m_controls.form->update(); }
+
+std::optional<Rgb> FormHost::ChooseColor(CustomColors& customColors) {
+    for (int i = 0; i < 16; ++i)
+        QColorDialog::setCustomColor(i, ToQColor(customColors[i]));
+    const QColor chosen = QColorDialog::getColor(Qt::black, m_controls.form);
+    for (int i = 0; i < 16; ++i)
+        customColors[i] = FromQColor(QColorDialog::customColor(i));
+    if (!chosen.isValid())
+        return std::nullopt;
+    return FromQColor(chosen);
+}
+
+// Linux desktops publish no desktop colour; the palette's highlight is the desktop's accent.
+Rgb FormHost::GetSystemColor(SystemColor which) {
+    const QPalette palette = QApplication::palette();
+    return FromQColor(which == SystemColor::ButtonFace ? palette.color(QPalette::Button)
+                                                       : palette.color(QPalette::Highlight));
+}
+
+} // namespace tarvo

@@ -1,0 +1,85 @@
+// The calculator form's window side: it shows the form's texts in the Qt controls, answers
+// its questions with message boxes and dialogs, and holds back control updates until a
+// command ends, so that a replay of any length updates each control once.
+#pragma once
+
+#include "CalculatorHost.h"
+
+#include <QString>
+
+#include <functional>
+#include <map>
+
+class QAbstractButton;
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace tarvo {
+
+class CCalculatorView;
+
+class FormHost final : public ICalculatorHost {
+public:
+    using MessagePresenter =
+        std::function<MessageAnswer(const QString& title, const QString& text, MessageButtons)>;
+
+    struct Controls {
+        QWidget* form = nullptr;
+        QLineEdit* small = nullptr;
+        QPlainTextEdit* large = nullptr;
+        QAbstractButton* recalc = nullptr;
+        QAbstractButton* angle = nullptr;
+        QAbstractButton* hyperbolic = nullptr;
+        std::map<int, QAbstractButton*> keys; // by control id
+    };
+
+    FormHost();
+    void Attach(Controls controls) { m_controls = std::move(controls); }
+    // Tests answer message boxes here instead of leaving them modal.
+    void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
+
+    // Brings the controls up to date with the form's latest texts.
+    void Flush();
+    const QString& ParenStatus() const { return m_parenStatus; }
+
+    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
+                              MessageButtons buttons) override;
+    void Beep() override;
+    void ShowSmallDisplay(const std::string& text) override { m_pendingSmall = &text; }
+    void ShowLargeDisplay(const std::string& text) override;
+    void ScrollLargeDisplay(int characters, int lines) override;
+    void ScrollLargeDisplayToEnd() override;
+    std::string LargeDisplayText() override;
+    TextSelection LargeSelection() override;
+    void SetLargeSelection(TextSelection selection) override;
+    void ReplaceLargeSelection(const std::string& text) override;
+    int LargeFirstVisibleLine() override;
+    std::string SmallDisplayText() override;
+    void CopySmallSelection() override;
+    void CopyLargeSelection() override;
+    void PasteIntoSmall() override;
+    void PasteIntoLarge() override;
+    void FocusRecalcButton() override;
+    void ShowAngleMode(const std::string& caption) override;
+    void ShowHyperbolic(bool checked) override;
+    void ShowCaptions(bool plain) override;
+    void ShowParenStatus(const std::string& text) override;
+    void Repaint() override;
+    std::optional<Rgb> ChooseColor(CustomColors& customColors) override;
+    Rgb GetSystemColor(SystemColor which) override;
+
+private:
+    void ApplyScroll();
+
+    Controls m_controls;
+    MessagePresenter m_presenter;
+    const std::string* m_pendingSmall = nullptr;
+    const std::string* m_pendingLarge = nullptr;
+    bool m_scrollToEnd = false;
+    int m_scrollCharacters = 0;
+    int m_scrollLines = 0;
+    QString m_parenStatus;
+};
+
+} // namespace tarvo

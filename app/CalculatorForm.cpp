@@ -27,7 +27,9 @@ Qt::BrushStyle HatchStyle(int hatch) {
     return hatch >= 0 && hatch < 6 ? styles[hatch] : Qt::SolidPattern;
 }
 
-QColor ToQColor(Rgb rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+QColor ToQColor(Rgb rgb) {
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
 
 } // namespace
 
@@ -49,12 +51,14 @@ CalculatorForm::CalculatorForm(CCalculatorDoc& doc, FormHost& host, ISettingsSto
     qApp->installEventFilter(this);
 }
 
-CalculatorForm::~CalculatorForm() { qApp->removeEventFilter(this); }
+CalculatorForm::~CalculatorForm() {
+    qApp->removeEventFilter(this);
+}
 
 void CalculatorForm::CreateGroupFrames() {
     const DialogUnits units(font());
-    for (const QRect& frame : {units.Rect(4, 91, 207, 39), units.Rect(4, 128, 102, 80),
-                               units.Rect(108, 128, 103, 80)}) {
+    for (const QRect& frame :
+         {units.Rect(4, 91, 207, 39), units.Rect(4, 128, 102, 80), units.Rect(108, 128, 103, 80)}) {
         auto* group = new QGroupBox(this);
         group->setGeometry(frame);
     }

@@ -16,7 +16,9 @@ public:
     int X(int units) const { return (units * m_baseX + 2) / 4; }
     int Y(int units) const { return (units * m_baseY + 4) / 8; }
     QRect Rect(int x, int y, int width, int height) const;
-    QRect Rect(const DialogRect& rect) const { return Rect(rect.x, rect.y, rect.width, rect.height); }
+    QRect Rect(const DialogRect& rect) const {
+        return Rect(rect.x, rect.y, rect.width, rect.height);
+    }
 
 private:
     int m_baseX;

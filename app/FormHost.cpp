@@ -18,7 +18,9 @@ namespace tarvo {
 
 namespace {
 
-QColor ToQColor(Rgb rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+QColor ToQColor(Rgb rgb) {
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
 
 Rgb FromQColor(const QColor& color) {
     return static_cast<Rgb>(color.red()) | static_cast<Rgb>(color.green()) << 8 |
@@ -66,8 +68,7 @@ void FormHost::ApplyScroll() {
     }
     if (m_scrollCharacters != 0) {
         QScrollBar* bar = large->horizontalScrollBar();
-        bar->setValue(bar->value() +
-                      m_scrollCharacters * large->fontMetrics().averageCharWidth());
+        bar->setValue(bar->value() + m_scrollCharacters * large->fontMetrics().averageCharWidth());
     }
     if (m_scrollLines != 0)
         large->verticalScrollBar()->setValue(large->verticalScrollBar()->value() + m_scrollLines);
@@ -81,7 +82,9 @@ MessageAnswer FormHost::ShowMessage(const std::string& title, const std::string&
     return m_presenter(FromBytes(title), FromBytes(text), buttons);
 }
 
-void FormHost::Beep() { QApplication::beep(); }
+void FormHost::Beep() {
+    QApplication::beep();
+}
 
 // A new text starts at the top left: the scrolls asked for since apply to it.
 void FormHost::ShowLargeDisplay(const std::string& text) {
@@ -95,7 +98,9 @@ void FormHost::ScrollLargeDisplay(int characters, int lines) {
     m_scrollLines += lines;
 }
 
-void FormHost::ScrollLargeDisplayToEnd() { m_scrollToEnd = true; }
+void FormHost::ScrollLargeDisplayToEnd() {
+    m_scrollToEnd = true;
+}
 
 std::string FormHost::LargeDisplayText() {
     Flush();
@@ -134,9 +139,13 @@ std::string FormHost::SmallDisplayText() {
     return std::string(text.constData(), static_cast<std::size_t>(text.size()));
 }
 
-void FormHost::CopySmallSelection() { m_controls.small->copy(); }
+void FormHost::CopySmallSelection() {
+    m_controls.small->copy();
+}
 
-void FormHost::CopyLargeSelection() { m_controls.large->copy(); }
+void FormHost::CopyLargeSelection() {
+    m_controls.large->copy();
+}
 
 void FormHost::PasteIntoSmall() {
     Flush();
@@ -148,7 +157,9 @@ void FormHost::PasteIntoLarge() {
     m_controls.large->paste();
 }
 
-void FormHost::FocusRecalcButton() { m_controls.recalc->setFocus(Qt::OtherFocusReason); }
+void FormHost::FocusRecalcButton() {
+    m_controls.recalc->setFocus(Qt::OtherFocusReason);
+}
 
 void FormHost::ShowAngleMode(const std::string& caption) {
     m_controls.angle->setText(FromBytes(caption));
@@ -174,7 +185,9 @@ void FormHost::ShowParenStatus(const std::string& text) {
     m_controls.form->update();
 }
 
-void FormHost::Repaint() { m_controls.form->update(); }
+void FormHost::Repaint() {
+    m_controls.form->update();
+}
 
 std::optional<Rgb> FormHost::ChooseColor(CustomColors& customColors) {
     for (int i = 0; i < 16; ++i)

@@ -1,7 +1,7 @@
 #include "MainFrame.h"
 
-
-
+#include "AboutDlg.h"
+#include "HelpInfoDlg.h"
 #include "Icons.h"
 #include "SettingsCommands.h"
 
@@ -41,7 +41,9 @@ void CMainFrame::CreateMenus() {
         return [&form, handler] { form.Run([handler](CCalculatorView& v) { (v.*handler)(); }); };
     };
     const auto onLevel = [&form](auto change) {
-        return [&form, change] { form.Run([change](CCalculatorView& v) { change(v.CurrentLevel()); }); };
+        return [&form, change] {
+            form.Run([change](CCalculatorView& v) { change(v.CurrentLevel()); });
+        };
     };
     const auto level = [&form]() -> CCalcLevel& { return form.View().CurrentLevel(); };
     const auto precision = [this, onLevel](Precision p) {
@@ -74,23 +76,27 @@ void CMainFrame::CreateMenus() {
     AddItem(color, {"Set to &Desktop Color", 32802, "set to desktop color",
                     onView(&CCalculatorView::OnSetDesktopColor), colorIs(2)});
     QMenu* patterns = settings->addMenu("Set Background Pattern");
-    AddItem(patterns, {"&No  Pattern", 32797, "no pattern, solid background", pattern(6), hatchIs(6)});
-    AddItem(patterns, {"&Horizontal Line Pattern", 32794, "horizontal pattern", pattern(0), hatchIs(0)});
-    AddItem(patterns, {"&Vertical Line Pattern", 32795, "vertical line pattern", pattern(1), hatchIs(1)});
+    AddItem(patterns,
+            {"&No  Pattern", 32797, "no pattern, solid background", pattern(6), hatchIs(6)});
+    AddItem(patterns,
+            {"&Horizontal Line Pattern", 32794, "horizontal pattern", pattern(0), hatchIs(0)});
+    AddItem(patterns,
+            {"&Vertical Line Pattern", 32795, "vertical line pattern", pattern(1), hatchIs(1)});
     AddItem(patterns, {"&Decreasing Diagonal Pattern", 32796, "decreasing diagonal stripes",
                        pattern(2), hatchIs(2)});
     AddItem(patterns, {"&Increasing Diagonal Pattern", 32798, "increasing diagonal stripes",
                        pattern(3), hatchIs(3)});
     AddItem(patterns, {"&Squares Pattern", 32799, "squares pattern", pattern(4), hatchIs(4)});
-    AddItem(patterns, {"&Cross Hatch Pattern", 32800, "cross hatch pattern", pattern(5), hatchIs(5)});
+    AddItem(patterns,
+            {"&Cross Hatch Pattern", 32800, "cross hatch pattern", pattern(5), hatchIs(5)});
     AddItem(settings, {"&Make Topmost Window", 32773, nullptr, [this] { OnTopmost(); },
                        [this] { return m_bTopmost != 0; }});
     QMenu* precisionMenu = settings->addMenu("&Precision");
     AddItem(precisionMenu, {"Low &2 decimal places", 32784, nullptr, precision(Precision::Low),
                             [level] { return level().m_bLowPrecision != 0; }});
-    AddItem(precisionMenu, {"Normal &6 decimal places", 32786, nullptr,
-                            precision(Precision::Normal),
-                            [level] { return level().m_bNormalPrecision != 0; }});
+    AddItem(precisionMenu,
+            {"Normal &6 decimal places", 32786, nullptr, precision(Precision::Normal),
+             [level] { return level().m_bNormalPrecision != 0; }});
     AddItem(precisionMenu, {"&High 10 decimal places", 32780, nullptr, precision(Precision::High),
                             [level] { return level().m_bHighPrecision != 0; }});
     AddItem(settings, {"&Remember Last Calculation", 32789, nullptr,
@@ -99,9 +105,11 @@ void CMainFrame::CreateMenus() {
     AddItem(settings, {"&Key Sound On", 32790, nullptr,
                        onLevel([this](CCalcLevel& l) { ToggleKeySound(l, m_settings); }),
                        [level] { return level().m_bKeySound != 0; }});
-    AddItem(settings, {"&Clear Undo Memory", 32791,
+    AddItem(settings, {"&Clear Undo Memory",
+                       32791,
                        "Clear all the calculations stored in the Undo Memory",
-                       onView(&CCalculatorView::OnClearUndoMemory), {}});
+                       onView(&CCalculatorView::OnClearUndoMemory),
+                       {}});
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     AddItem(tools, {"&Nixet", 32788, nullptr, nothingYet, {}});
@@ -109,9 +117,8 @@ void CMainFrame::CreateMenus() {
     AddItem(tools, {"&Converter", 32810, nullptr, nothingYet, {}});
 
     QMenu* help = menuBar()->addMenu("&Help");
-    AddItem(help, {"&About calculator...", 57664, nullptr,
-                   [this] {  }, {}});
-    AddItem(help, {"Help &Info", 57670, nullptr, [this] {  }, {}});
+    AddItem(help, {"&About calculator...", 57664, nullptr, [this] { CAboutDlg(this).exec(); }, {}});
+    AddItem(help, {"Help &Info", 57670, nullptr, [this] { CHelpInfoDlg(this).exec(); }, {}});
     AddItem(help, {"&Show Accelerator Keys", 32772, "Activates Keyboard Interface",
                    onView(&CCalculatorView::OnShowAcceleratorKeys),
                    [&form] { return form.View().m_bPlainCaptions == 0; }});

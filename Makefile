@@ -6,7 +6,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PRESET := default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps locale configure build run test bench format clean
+.PHONY: all deps locale configure build run batch-example test bench format clean
 
 all: build
 
@@ -31,6 +31,9 @@ build: configure
 	cmake --build --preset $(PRESET)
 
 run: build
+	$(BUILD_DIR)/app/tarvo
+
+batch-example: build
 	$(BUILD_DIR)/batch/tarvo-batch examples/first-steps.tvb
 
 test: locale build

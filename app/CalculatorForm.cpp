@@ -1,6 +1,7 @@
 #include "CalculatorForm.h"
 
 #include "Accelerators.h"
+#include "Background.h"
 #include "DialogUnits.h"
 #include "Icons.h"
 #include "Keypad.h"
@@ -18,18 +19,6 @@ namespace tarvo {
 namespace {
 
 constexpr QSize kFormSize(215, 218); // dialog units
-
-// The stored hatch values in the order of the brush styles they draw; 6 is a solid fill.
-Qt::BrushStyle HatchStyle(int hatch) {
-    static const Qt::BrushStyle styles[] = {Qt::HorPattern,   Qt::VerPattern,
-                                            Qt::FDiagPattern, Qt::BDiagPattern,
-                                            Qt::CrossPattern, Qt::DiagCrossPattern};
-    return hatch >= 0 && hatch < 6 ? styles[hatch] : Qt::SolidPattern;
-}
-
-QColor ToQColor(Rgb rgb) {
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
 
 } // namespace
 
@@ -102,11 +91,7 @@ void CalculatorForm::Run(const std::function<void(CCalculatorView&)>& command) {
 
 void CalculatorForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QColor color = ToQColor(m_view.m_crBackground);
-    const Qt::BrushStyle style = HatchStyle(m_view.m_nBackgroundHatch);
-    if (style != Qt::SolidPattern)
-        painter.fillRect(rect(), Qt::white); // hatch lines are drawn over white
-    painter.fillRect(rect(), QBrush(color, style));
+    PaintBackground(painter, rect(), m_view.m_crBackground, m_view.m_nBackgroundHatch);
     const QString& status = m_host.ParenStatus();
     if (status.isEmpty())
         return;

@@ -1,5 +1,6 @@
 #include "FormHost.h"
 
+#include "Background.h"
 #include "DisplayText.h"
 #include "Icons.h"
 #include "Keypad.h"
@@ -17,15 +18,6 @@
 namespace tarvo {
 
 namespace {
-
-QColor ToQColor(Rgb rgb) {
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
-Rgb FromQColor(const QColor& color) {
-    return static_cast<Rgb>(color.red()) | static_cast<Rgb>(color.green()) << 8 |
-           static_cast<Rgb>(color.blue()) << 16;
-}
 
 QString FromBytes(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -1,8 +1,22 @@
 #include "BatchSession.h"
 
+#include "BatchSaveHost.h"
+#include "CalcRecord.h"
+#include "LoadCommand.h"
 #include "OutputText.h"
 
+#include <filesystem>
+
 namespace tarvo {
+
+namespace {
+
+// File dialogs answer with full paths.
+std::string FullPath(const std::string& file) {
+    return std::filesystem::absolute(file).string();
+}
+
+} // namespace
 
 BatchSession::BatchSession(ISettingsStore& settings, std::ostream& out)
     : m_settings(settings), m_out(out), m_host(out), m_doc(m_host),
@@ -10,6 +24,32 @@ BatchSession::BatchSession(ISettingsStore& settings, std::ostream& out)
     m_host.Attach(m_view);
     ReadPrecisionSettings(m_doc.BaseLevel(), settings);
     ReadKeySoundSetting(m_doc.BaseLevel(), settings);
+}
+
+void BatchSession::Save(SaveKind kind, std::optional<std::string> id,
+                        std::optional<std::string> file) {
+    if (file)
+        file = FullPath(*file);
+    BatchSaveHost host(m_host, std::move(id), std::move(file));
+    SaveCalculation(kind, m_settings, host, CurrentTimeStamp());
+}
+
+void BatchSession::OpenBrowser(const std::string& file) {
+    ChooseLoadFile(m_settings, FullPath(file));
+    m_browser = std::make_unique<BrowserSurface>(m_settings, m_host, m_out);
+    m_browser->Browser().Open();
+}
+
+void BatchSession::CloseBrowser(BrowserResult result) {
+    m_browser.reset();
+    FinishLoad(m_view, result);
+}
+
+void BatchSession::PrintState() {
+    if (m_browser)
+        m_browser->PrintState();
+    else
+        m_host.PrintState();
 }
 
 void BatchSession::PrintClipboard() {

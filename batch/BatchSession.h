@@ -1,10 +1,15 @@
 // One run of the calculator without its window: the document, the form logic and the
-// headless host, started the way the window starts them.
+// headless host, started the way the window starts them, and the dialog open now.
 #pragma once
 
+#include "BrowserSurface.h"
 #include "CalculatorView.h"
 #include "HeadlessHost.h"
+#include "SaveCommand.h"
 #include "SettingsCommands.h"
+
+#include <memory>
+#include <optional>
 
 namespace tarvo {
 
@@ -17,7 +22,15 @@ public:
     ISettingsStore& Settings() { return m_settings; }
     CCalcLevel& CurrentLevel() { return m_view.CurrentLevel(); }
 
-    void PrintState() { m_host.PrintState(); }
+    // File > Save or Save As with the answers to its two dialogs (nothing: cancelled).
+    void Save(SaveKind kind, std::optional<std::string> id, std::optional<std::string> file);
+    // File > Load with the file dialog answered; the browser stays open until it closes.
+    void OpenBrowser(const std::string& file);
+    BrowserSurface& Browser() { return *m_browser; }
+    void CloseBrowser(BrowserResult result);
+
+    // Prints what the open surface shows.
+    void PrintState();
     void PrintClipboard();
 
 private:
@@ -26,6 +39,7 @@ private:
     HeadlessHost m_host;
     CCalculatorDoc m_doc;
     CCalculatorView m_view;
+    std::unique_ptr<BrowserSurface> m_browser;
 };
 
 } // namespace tarvo

@@ -16,7 +16,9 @@
 #include <memory>
 
 QT_BEGIN_NAMESPACE
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 namespace tarvo {
@@ -25,10 +27,11 @@ namespace {
 class CalculatorWindowTest : public ::testing::Test {
 protected:
     CalculatorWindowTest() {
-        m_host.SetMessagePresenter([this](const QString& title, const QString& text, MessageButtons) {
-            m_messages.push_back(title + " | " + text);
-            return MessageAnswer::Yes;
-        });
+        m_host.SetMessagePresenter(
+            [this](const QString& title, const QString& text, MessageButtons) {
+                m_messages.push_back(title + " | " + text);
+                return MessageAnswer::Yes;
+            });
     }
 
     CMainFrame& Start() {

@@ -1,0 +1,28 @@
+// The pieces of a script line: words, TEXT arguments with their escapes, numbers. Errors are
+// ScriptErrors naming the line.
+#pragma once
+
+#include "Script.h"
+
+#include <string>
+#include <vector>
+
+namespace tarvo {
+
+bool IsBlank(char c);
+std::vector<std::string> SplitWords(const std::string& text);
+
+// Exactly one word, one of `expected` (listed for the message).
+std::string OneWord(const std::string& argument, const char* directive, const char* expected,
+                    int line);
+void ExpectNoArgument(const std::string& argument, const char* directive, int line);
+
+// The rest of the line after the blanks that follow the directive word, with \n, \r, \t
+// and \\ resolved.
+std::string TextArgument(const std::string& argument, int line);
+int NumberArgument(const std::string& word, const char* directive, int line);
+
+// The word that starts a TEXT argument, and the TEXT after it.
+std::pair<std::string, std::string> FirstWord(const std::string& argument);
+
+} // namespace tarvo

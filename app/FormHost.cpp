@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -21,17 +20,6 @@ namespace {
 
 QString FromBytes(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-MessageAnswer ShowMessageBox(const QString& title, const QString& text, MessageButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, title, text,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                     : QMessageBox::Ok,
-                    QApplication::activeWindow());
-    const int answer = box.exec();
-    if (buttons == MessageButtons::Ok)
-        return MessageAnswer::Ok;
-    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
 } // namespace

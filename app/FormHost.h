@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CalculatorHost.h"
+#include "MessagePresenter.h"
 
 #include <QString>
 
@@ -21,9 +22,6 @@ class CCalculatorView;
 
 class FormHost final : public ICalculatorHost {
 public:
-    using MessagePresenter =
-        std::function<MessageAnswer(const QString& title, const QString& text, MessageButtons)>;
-
     struct Controls {
         QWidget* form = nullptr;
         QLineEdit* small = nullptr;
@@ -38,6 +36,7 @@ public:
     void Attach(Controls controls) { m_controls = std::move(controls); }
     // Tests answer message boxes here instead of leaving them modal.
     void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
+    const MessagePresenter& Presenter() const { return m_presenter; }
 
     // Brings the controls up to date with the form's latest texts.
     void Flush();

@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "AboutDlg.h"
+#include "FileCommands.h"
 #include "HelpInfoDlg.h"
 #include "Icons.h"
 #include "SettingsCommands.h"
@@ -63,9 +64,9 @@ void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     AddItem(file, {"E&xit", 57665, nullptr, [this] { close(); }, {}});
     file->addSeparator();
-    AddItem(file, {"&Save", 32807, nullptr, nothingYet, {}});
-    AddItem(file, {"Save &As...", 32809, nullptr, nothingYet, {}});
-    AddItem(file, {"&Load", 32808, nullptr, nothingYet, {}});
+    AddItem(file, {"&Save", 32807, nullptr, [this] { OnSave(SaveKind::Save); }, {}});
+    AddItem(file, {"Save &As...", 32809, nullptr, [this] { OnSave(SaveKind::SaveAs); }, {}});
+    AddItem(file, {"&Load", 32808, nullptr, [this] { OnLoad(); }, {}});
 
     QMenu* settings = menuBar()->addMenu("&Settings");
     QMenu* color = settings->addMenu("Set Background Color");
@@ -147,6 +148,17 @@ QAction* CMainFrame::AddItem(QMenu* menu, const MenuItem& item) {
 void CMainFrame::UpdateCheckMarks() {
     for (const auto& [action, checked] : m_checks)
         action->setChecked(checked());
+}
+
+void CMainFrame::OnSave(SaveKind kind) {
+    RunSave(kind, m_settings, m_form->Host().Presenter(), this);
+}
+
+// Load belongs to the form: the calculation chosen is recalculated there.
+void CMainFrame::OnLoad() {
+    m_form->Run([this](CCalculatorView& view) {
+        RunLoad(view, m_settings, m_form->Host().Presenter(), this);
+    });
 }
 
 void CMainFrame::OnTopmost() {

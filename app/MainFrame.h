@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CalculatorForm.h"
+#include "SaveCommand.h"
 
 #include <QMainWindow>
 
@@ -20,6 +21,8 @@ public:
     void UpdateCheckMarks();
 
     void OnTopmost();
+    void OnSave(SaveKind kind);
+    void OnLoad();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

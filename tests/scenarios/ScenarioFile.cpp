@@ -18,6 +18,11 @@ SettingValue ParseSetting(const std::string& line) {
             UnescapeValue(line.substr(equals + 1))};
 }
 
+// A line of the file section opened last.
+void AddFileLine(std::vector<std::pair<std::string, std::string>>& files, const std::string& line) {
+    files.back().second += UnescapeValue(line);
+}
+
 } // namespace
 
 std::string UnescapeValue(const std::string& text) {
@@ -44,6 +49,10 @@ Scenario ReadScenario(const std::filesystem::path& file) {
     while (std::getline(in, line)) {
         if (line.rfind("--- ", 0) == 0) {
             section = line.substr(4);
+            if (section.rfind("file ", 0) == 0)
+                scenario.filesBefore.emplace_back(section.substr(5), "");
+            else if (section.rfind("file-after ", 0) == 0)
+                scenario.filesAfter.emplace_back(section.substr(11), "");
             if (section.rfind("exit ", 0) == 0)
                 scenario.expectedExit = std::stoi(section.substr(5));
             continue;
@@ -58,7 +67,11 @@ Scenario ReadScenario(const std::filesystem::path& file) {
             scenario.expectedStderr += line + "\n";
         else if (section == "settings-after")
             scenario.settingsAfter.push_back(ParseSetting(line));
-        else if (section.rfind("exit ", 0) != 0)
+        else if (section.rfind("file ", 0) == 0)
+            AddFileLine(scenario.filesBefore, line);
+        else if (section.rfind("file-after ", 0) == 0)
+            AddFileLine(scenario.filesAfter, line);
+        else if (section.rfind("exit ", 0) != 0 && section.rfind("file", 0) != 0)
             throw std::runtime_error(file.string() + ": unknown section '" + section + "'");
     }
     return scenario;

@@ -7,8 +7,12 @@
 //   --- stderr              (optional) the exact standard error
 //   --- exit N              (optional) the exit status, 0 when absent
 //   --- settings-after      (optional) SECTION|KEY=VALUE lines the store must hold afterwards
+//   --- file NAME           (optional, repeatable) a file made in the run's folder before it
+//   --- file-after NAME     (optional, repeatable) what that file must hold afterwards
 //
-// VALUEs are written as the batch program prints texts (\\, \r, \n and \t escaped).
+// VALUEs and file lines are written as the batch program prints texts (\\, \r, \n and \t
+// escaped); the lines of a file section are joined without line ends. The program runs in a
+// fresh folder, named <dir> in the expected texts; <time> stands for any time stamp.
 #pragma once
 
 #include <filesystem>
@@ -32,6 +36,8 @@ struct Scenario {
     std::string expectedStderr;
     int expectedExit = 0;
     std::vector<SettingValue> settingsAfter;
+    std::vector<std::pair<std::string, std::string>> filesBefore;
+    std::vector<std::pair<std::string, std::string>> filesAfter;
 };
 
 Scenario ReadScenario(const std::filesystem::path& file);

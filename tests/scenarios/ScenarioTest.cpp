@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace tarvo::test {
@@ -30,6 +32,32 @@ std::string Escaped(const std::string& text) {
     return out.str();
 }
 
+// The expected text with <dir> replaced, as a pattern in which <time> is any time stamp.
+std::regex ExpectedPattern(std::string expected, const std::string& folder) {
+    for (std::size_t at; (at = expected.find("<dir>")) != std::string::npos;)
+        expected.replace(at, 5, folder);
+    static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
+    std::string pattern = std::regex_replace(expected, special, "\\$&");
+    for (std::size_t at; (at = pattern.find("<time>")) != std::string::npos;)
+        pattern.replace(at, 6, R"(\d{1,2}/\d{1,2}/\d{2} \d{1,2}:\d{2}:\d{2})");
+    return std::regex(pattern);
+}
+
+void ExpectMatches(const std::string& actual, const std::string& expected,
+                   const std::string& folder, const std::string& what) {
+    if (expected.find('<') == std::string::npos) {
+        EXPECT_EQ(actual, expected) << what;
+        return;
+    }
+    EXPECT_TRUE(std::regex_match(actual, ExpectedPattern(expected, folder)))
+        << what << "\n  actual: " << Escaped(actual) << "\nexpected: " << Escaped(expected);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 std::string ToString(const QByteArray& bytes) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
@@ -46,7 +74,12 @@ TEST_P(ScenarioTest, PrintsExactly) {
             store.WriteSettingString(setting.section, setting.key, setting.value);
     }
 
+    const std::string folder = config.path().toStdString();
+    for (const auto& [name, content] : scenario.filesBefore)
+        std::ofstream(folder + "/" + name, std::ios::binary) << content;
+
     QProcess batch;
+    batch.setWorkingDirectory(config.path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", config.path());
     environment.insert("LC_ALL", QString::fromStdString(GetParam().locale));
@@ -57,16 +90,19 @@ TEST_P(ScenarioTest, PrintsExactly) {
     batch.closeWriteChannel();
     ASSERT_TRUE(batch.waitForFinished(60000));
 
-    EXPECT_EQ(ToString(batch.readAllStandardOutput()), scenario.expectedStdout);
-    EXPECT_EQ(ToString(batch.readAllStandardError()), scenario.expectedStderr);
+    ExpectMatches(ToString(batch.readAllStandardOutput()), scenario.expectedStdout, folder,
+                  "standard output");
+    ExpectMatches(ToString(batch.readAllStandardError()), scenario.expectedStderr, folder,
+                  "standard error");
     EXPECT_EQ(batch.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(batch.exitCode(), scenario.expectedExit);
 
     IniSettingsStore store(config.path());
     for (const auto& setting : scenario.settingsAfter)
-        EXPECT_EQ(Escaped(store.ReadSettingString(setting.section, setting.key, "<missing>")),
-                  Escaped(setting.value))
-            << setting.section << "|" << setting.key;
+        ExpectMatches(store.ReadSettingString(setting.section, setting.key, "(missing)"),
+                      setting.value, folder, setting.section + "|" + setting.key);
+    for (const auto& [name, content] : scenario.filesAfter)
+        ExpectMatches(ReadFile(folder + "/" + name), content, folder, name);
 }
 
 std::vector<ScenarioRun> AllRuns() {

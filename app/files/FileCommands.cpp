@@ -1,0 +1,80 @@
+#include "FileCommands.h"
+
+#include "CalcIdDlg.h"
+#include "CalcRecord.h"
+#include "LoadCalcDlg.h"
+#include "LoadCommand.h"
+
+#include <QFileDialog>
+
+namespace tarvo {
+
+namespace {
+
+std::string ToBytes(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The file dialog of the calculation file: "quenda.txt", extension "txt", the "text" filter.
+std::optional<std::string> AskFile(QWidget* parent, QFileDialog::AcceptMode mode,
+                                   const QString& initial, bool confirmOverwrite) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilter("text (*.txt)");
+    dialog.setDefaultSuffix("txt");
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
+    dialog.selectFile(initial);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ToBytes(dialog.selectedFiles().constFirst());
+}
+
+class DialogSaveHost final : public ISaveHost {
+public:
+    DialogSaveHost(const MessagePresenter& presenter, QWidget* parent)
+        : m_messages(presenter), m_parent(parent) {}
+
+    std::optional<std::string> AskCalculationId() override {
+        CCalcIdDlg dialog(m_parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.m_strCalcId;
+    }
+    std::optional<std::string> AskSaveFile(bool confirmOverwrite) override {
+        return AskFile(m_parent, QFileDialog::AcceptSave, "quenda.txt", confirmOverwrite);
+    }
+    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
+                              MessageButtons buttons) override {
+        return m_messages.ShowMessage(title, text, buttons);
+    }
+
+private:
+    PresentedMessages m_messages;
+    QWidget* m_parent;
+};
+
+} // namespace
+
+void RunSave(SaveKind kind, ISettingsStore& settings, const MessagePresenter& presenter,
+             QWidget* parent) {
+    DialogSaveHost host(presenter, parent);
+    SaveCalculation(kind, settings, host, CurrentTimeStamp());
+}
+
+void RunLoad(CCalculatorView& view, ISettingsStore& settings, const MessagePresenter& presenter,
+             QWidget* parent) {
+    const std::string initial = settings.ReadSettingString(kSettingsSection, "Path", "");
+    const std::optional<std::string> path =
+        AskFile(parent, QFileDialog::AcceptOpen, QString::fromUtf8(initial.c_str()), false);
+    if (!path)
+        return;
+    ChooseLoadFile(settings, *path);
+    CLoadCalcDlg browser(settings, presenter, parent);
+    browser.exec();
+    FinishLoad(view, browser.Result());
+}
+
+} // namespace tarvo

@@ -77,13 +77,4 @@ Scenario ReadScenario(const std::filesystem::path& file) {
     return scenario;
 }
 
-std::vector<std::filesystem::path> ScenarioFiles(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().extension() == ".batch")
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 } // namespace tarvo::test

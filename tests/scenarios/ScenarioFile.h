@@ -41,7 +41,6 @@ struct Scenario {
 };
 
 Scenario ReadScenario(const std::filesystem::path& file);
-std::vector<std::filesystem::path> ScenarioFiles(const std::filesystem::path& folder);
 std::string UnescapeValue(const std::string& text);
 
 } // namespace tarvo::test

@@ -6,7 +6,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PRESET := default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps locale configure build run batch-example test bench format clean
+.PHONY: all deps locale configure build run batch-example test sanitize fuzz bench format clean
 
 all: build
 
@@ -38,6 +38,27 @@ batch-example: build
 
 test: locale build
 	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET)
+
+# The logic tests and scenario files under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: locale
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	ctest --preset sanitize
+
+# Each fuzz target for FUZZ_SECONDS, starting from the inputs kept in fuzz/corpus; new
+# inputs and findings stay in build/fuzz.
+FUZZ_SECONDS := 60
+FUZZ_TARGETS := ReplayEquation BrowseCalcFile ReadDamagedSettings
+fuzz:
+	$(MAKE) deps PACKAGES="clang libclang-rt-14-dev"
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	for target in $(FUZZ_TARGETS); do \
+		mkdir -p build/fuzz/corpus/$$target build/fuzz/findings && \
+		build/fuzz/fuzz/fuzz_$$target build/fuzz/corpus/$$target fuzz/corpus/$$target \
+			-max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+			-artifact_prefix=build/fuzz/findings/$$target- || exit 1; \
+	done
 
 bench:
 	$(MAKE) build PRESET=bench

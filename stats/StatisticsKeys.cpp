@@ -1,0 +1,75 @@
+#include "StatisticsKeys.h"
+
+#include "StatisticsTool.h"
+
+#include <algorithm>
+
+namespace tarvo {
+
+namespace {
+
+template <void (StatisticsTool::*Handler)()> void Press(StatisticsTool& tool) {
+    (tool.*Handler)();
+}
+
+template <int Digit> void PressDigit(StatisticsTool& tool) {
+    tool.OnDigit(Digit);
+}
+
+using T = StatisticsTool;
+
+// Dialog units: the keypad's three columns inside its frame, the clearing keys and Enter
+// beside it, Transfer at the right edge.
+constexpr StatisticsKey kKeys[] = {
+    {1008, "7", "7", {14, 64, 18, 14}, PressDigit<7>},
+    {1009, "8", "8", {35, 64, 18, 14}, PressDigit<8>},
+    {1010, "9", "9", {56, 64, 18, 14}, PressDigit<9>},
+    {1005, "4", "4", {14, 80, 18, 14}, PressDigit<4>},
+    {1006, "5", "5", {35, 80, 18, 14}, PressDigit<5>},
+    {1007, "6", "6", {56, 80, 18, 14}, PressDigit<6>},
+    {1001, "1", "1", {14, 97, 18, 14}, PressDigit<1>},
+    {1003, "2", "2", {35, 97, 18, 14}, PressDigit<2>},
+    {1004, "3", "3", {56, 97, 18, 14}, PressDigit<3>},
+    {1011, "0", "0", {14, 114, 18, 14}, PressDigit<0>},
+    {1016, ".", ".", {35, 114, 18, 14}, Press<&T::OnDecimalPoint>},
+    {1017, "+/-", "+/-", {56, 114, 18, 14}, Press<&T::OnChangeSign>},
+    {1021, "CLR", "CLR", {86, 64, 31, 14}, Press<&T::OnClear>},
+    {1020, "CE", "CE", {86, 80, 31, 14}, Press<&T::OnClearEntry>},
+    {1022, "<--", "<--", {86, 97, 31, 14}, Press<&T::OnBackspace>},
+    {1023, "Enter", "Enter", {86, 113, 31, 14}, Press<&T::ComputeStatistics>},
+    {1099, "Transfer", "Transfer", {283, 62, 32, 14}, Press<&T::OnTransfer>},
+};
+
+constexpr StatisticsResult kResults[] = {
+    {1, 1113, 1032, "Sum", "sum", {136, 45, 58, 14}, {198, 45, 70, 14}},
+    {2, 1114, 1014, "Mean", "mean", {136, 62, 58, 14}, {198, 62, 70, 14}},
+    {3, 1115, 1015, "Variance (n)", "var-n", {136, 80, 58, 14}, {198, 80, 70, 14}},
+    {4, 1116, 1018, "Std Dev (n)", "sd-n", {136, 99, 58, 14}, {198, 99, 70, 14}},
+    {5, 1117, 1019, "Std Dev (n-1)", "sd-n1", {136, 117, 58, 14}, {198, 117, 70, 14}},
+};
+
+template <typename Row> const Row* FindByToken(std::span<const Row> rows, std::string_view token) {
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [token](const Row& r) { return r.token == token; });
+    return row == rows.end() ? nullptr : &*row;
+}
+
+} // namespace
+
+std::span<const StatisticsKey> StatisticsKeys() {
+    return kKeys;
+}
+
+std::span<const StatisticsResult> StatisticsResults() {
+    return kResults;
+}
+
+const StatisticsKey* FindStatisticsKey(std::string_view token) {
+    return FindByToken(StatisticsKeys(), token);
+}
+
+const StatisticsResult* FindStatisticsResult(std::string_view token) {
+    return FindByToken(StatisticsResults(), token);
+}
+
+} // namespace tarvo

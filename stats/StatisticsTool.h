@@ -1,0 +1,86 @@
+// The statistics tool's state and key handlers. The sample text is the master copy: every
+// recomputation reads it from the start. The dialog calls the handlers; the host shows state.
+#pragma once
+
+#include "MessageBox.h"
+#include "SettingsStore.h"
+#include "StatisticsHost.h"
+
+#include <array>
+#include <string>
+
+namespace tarvo {
+
+class StatisticsTool {
+public:
+    static constexpr int kMaxSample = 100;
+    static constexpr int kResultCount = 5;
+
+    StatisticsTool(IStatisticsHost& host, IMessageBox& messages, ISettingsStore& settings);
+    StatisticsTool(const StatisticsTool&) = delete;
+    StatisticsTool& operator=(const StatisticsTool&) = delete;
+
+    // Opening: the stored sample and appearance are read and the sample recomputed.
+    void OnInitDialog();
+
+    // Keys.
+    void OnDigit(int digit);
+    void OnDecimalPoint();
+    void OnChangeSign();
+    void OnClearEntry();
+    void OnBackspace();
+    void OnClear();
+    void ComputeStatistics(); // the Enter key
+
+    // Result choice (1 Sum ... 5 Std Dev (n-1)) and Transfer.
+    void OnResultChoice(int choice);
+    void OnTransfer();
+
+    // Notifications of the sample display, from the dialog.
+    void OnSampleDisplayChange();
+    void OnSampleDisplayKillFocus();
+
+    std::array<double, kMaxSample> m_adSample{};
+    int m_nLastIndex = 0;
+    std::string m_strSample;
+    std::string m_strNumber;
+    std::string m_strInsert;
+    int m_bInsertMode = 0;
+    int m_nCaret = 0;
+    int m_bPositive = 1;
+    int m_nResultChoice = 0;
+    double m_dSum = 0.0;
+    double m_dMean = 0.0;
+    double m_dVarianceN = 0.0;
+    double m_dStdDevN = 0.0;
+    double m_dStdDevN1 = 0.0;
+    double m_dTransferValue = 0.0;
+    std::string m_strCount;
+    std::array<std::string, kResultCount> m_strResults;
+    Rgb m_crBackground = 6579300;
+    int m_nBackgroundHatch = 6;
+
+private:
+    void AddKeyText(const std::string& text);
+    void InsertKeyText(const std::string& text);
+    void ChangeSignAtCaret();
+    void MakeNumberNegative();
+    void RemoveLastMinus();
+    void ShiftInsertion(int position, int delta);
+    void FitInsertion();
+    void ShowSample(bool scroll);
+    void SpaceAfterCommas();
+    void DropStrayCommas();
+    bool ReadSample();
+    void ShowResults();
+    double Result(int choice) const;
+
+    IStatisticsHost& m_host;
+    IMessageBox& m_messages;
+    ISettingsStore& m_settings;
+    // The part of the sample text that the next key replaces in insert mode: the selection
+    // the display was left with, then the characters inserted since.
+    TextSelection m_insertion;
+};
+
+} // namespace tarvo

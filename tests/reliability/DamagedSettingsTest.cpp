@@ -1,0 +1,56 @@
+// A settings file cut short at any byte still lets the calculator start, with the values it
+// cannot read at their defaults.
+#include "BatchSession.h"
+#include "IniSettingsStore.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace tarvo {
+namespace {
+
+TEST(DamagedSettingsTest, EveryTruncationStartsWithUsableSettings) {
+    QTemporaryDir folder;
+    std::string whole;
+    {
+        IniSettingsStore store(folder.path());
+        store.WriteSettingInt("Settings", "HighResolution", 0);
+        store.WriteSettingInt("Settings", "LowResolution", 1);
+        store.WriteSettingInt("Settings", "NormalResolution", 0);
+        store.WriteSettingInt("Settings", "Key Sound", 1);
+        store.WriteSettingString("Settings", "Current Calc", "2 + 3 = 5; \r\n");
+        store.WriteSettingString("Settings", "Path", "/home/user/calcs.txt");
+    }
+    const std::string file = folder.path().toStdString() + "/Drelkin Software/Tarvo 2.0.ini";
+    {
+        std::ifstream in(file, std::ios::binary);
+        whole.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    ASSERT_GT(whole.size(), 50u);
+    for (std::size_t length = 0; length <= whole.size(); ++length) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << whole.substr(0, length);
+        IniSettingsStore store(folder.path());
+        std::ostringstream output;
+        BatchSession session(store, output);
+        session.View().OnDigit(4);
+        session.View().OnDivide();
+        session.View().OnDigit(2);
+        session.View().OnEquals();
+        // Every flag reads as what was stored or as its default, never as anything else.
+        const CCalcLevel& level = session.CurrentLevel();
+        for (const int flag : {level.m_bLowPrecision, level.m_bHighPrecision,
+                               level.m_bNormalPrecision, level.m_bKeySound})
+            EXPECT_TRUE(flag == 0 || flag == 1) << "cut at " << length;
+        EXPECT_EQ(session.View().m_strSmallDisplay, level.IsLowPrecision() ? "2.00" : "2")
+            << "cut at " << length;
+    }
+}
+
+} // namespace
+} // namespace tarvo

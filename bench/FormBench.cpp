@@ -83,9 +83,25 @@ void BM_ReCalc(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
+// One Undo and one Redo through twenty stored calculations of the given size.
+void BM_UndoRedo(benchmark::State& state) {
+    Calculator calculator;
+    const std::string text = GeneratedEquation(static_cast<std::size_t>(state.range(0)));
+    for (int i = 0; i < UndoMemory::kSlots; ++i) {
+        calculator.view.m_strEquation = text;
+        calculator.view.ReCalc();
+    }
+    for (auto _ : state) {
+        calculator.view.OnUndo();
+        calculator.view.OnRedo();
+    }
+    state.SetBytesProcessed(state.iterations() * 2 * static_cast<std::int64_t>(text.size()));
+}
+
 BENCHMARK(BM_TypeDigitsAndFunction);
 BENCHMARK(BM_CalculationWithEquals);
 BENCHMARK(BM_KeysOnLongEquation)->Range(64, 1 << 18);
+BENCHMARK(BM_UndoRedo)->RangeMultiplier(16)->Range(4 << 10, 1 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReCalc)->RangeMultiplier(4)->Range(64 << 10, 4 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,0 +1,77 @@
+#include "HexKeypad.h"
+
+#include "HexTool.h"
+
+#include <algorithm>
+
+namespace tarvo {
+
+namespace {
+
+template <int Digit> void PressDigit(CHexTool& tool) {
+    tool.OnDigit(Digit);
+}
+
+template <HexOperator Op> void PressOperator(CHexTool& tool) {
+    tool.OnOperator(Op);
+}
+
+template <void (CHexTool::*Handler)()> void Press(CHexTool& tool) {
+    (tool.*Handler)();
+}
+
+using O = HexOperator;
+
+// Five columns of keys 19 by 14 dialog units; the last column stands a unit higher in the
+// fourth and fifth rows.
+constexpr int kColumns[] = {28, 49, 70, 100, 123};
+constexpr DialogRect Key(int column, int y) {
+    return {kColumns[column], y, 19, 14};
+}
+
+constexpr HexKey kKeys[] = {
+    {1070, "D", "D", Key(0, 37), PressDigit<13>},
+    {1071, "E", "E", Key(1, 37), PressDigit<14>},
+    {1072, "F", "F", Key(2, 37), PressDigit<15>},
+    {1081, "CLR", "CLR", Key(3, 37), Press<&CHexTool::OnClear>},
+    {1087, "%", "%", Key(4, 37), PressOperator<O::Modulus>},
+    {1067, "A", "A", Key(0, 53), PressDigit<10>},
+    {1068, "B", "B", Key(1, 53), PressDigit<11>},
+    {1069, "C", "C", Key(2, 53), PressDigit<12>},
+    {1076, "/", "/", Key(3, 53), PressOperator<O::Divide>},
+    {1085, "~", "~", Key(4, 53), PressOperator<O::Complement>},
+    {1064, "7", "7", Key(0, 70), PressDigit<7>},
+    {1065, "8", "8", Key(1, 70), PressDigit<8>},
+    {1066, "9", "9", Key(2, 70), PressDigit<9>},
+    {1075, "*", "*", Key(3, 70), PressOperator<O::Multiply>},
+    {1084, "^", "^", Key(4, 70), PressOperator<O::Xor>},
+    {1061, "4", "4", Key(0, 87), PressDigit<4>},
+    {1062, "5", "5", Key(1, 87), PressDigit<5>},
+    {1063, "6", "6", Key(2, 87), PressDigit<6>},
+    {1074, "-", "-", Key(3, 87), PressOperator<O::Subtract>},
+    {1083, "&&", "&", Key(4, 86), PressOperator<O::And>},
+    {1058, "1", "1", Key(0, 103), PressDigit<1>},
+    {1059, "2", "2", Key(1, 103), PressDigit<2>},
+    {1060, "3", "3", Key(2, 103), PressDigit<3>},
+    {1073, "+", "+", Key(3, 103), PressOperator<O::Add>},
+    {1082, "|", "|", Key(4, 102), PressOperator<O::Or>},
+    {1079, "<<", "<<", Key(0, 118), PressOperator<O::ShiftLeft>},
+    {1078, "0", "0", Key(1, 118), PressDigit<0>},
+    {1080, ">>", ">>", Key(2, 118), PressOperator<O::ShiftRight>},
+    {1077, "=", "=", Key(3, 118), Press<&CHexTool::OnEquals>},
+    {kByteOrderKeyId, "Mot", "Mot", Key(4, 118), Press<&CHexTool::OnByteOrder>},
+    {1099, "Transfer", "Transfer", {180, 143, 50, 14}, Press<&CHexTool::OnTransfer>},
+};
+
+} // namespace
+
+std::span<const HexKey> HexKeys() {
+    return kKeys;
+}
+
+const HexKey* FindHexKeyByToken(std::string_view token) {
+    const auto key = std::ranges::find_if(kKeys, [&](const auto& k) { return k.token == token; });
+    return key == std::end(kKeys) ? nullptr : &*key;
+}
+
+} // namespace tarvo

@@ -1,12 +1,12 @@
 # The two commands of the README: `make run` and `make test`. Both install what they need
 # from Debian's packages first (through sudo when not root).
 
-PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev locales
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev locales desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PRESET := default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps locale configure build run batch-example test sanitize fuzz bench format clean
+.PHONY: all deps locale configure build run batch-example test sanitize fuzz bench package format clean
 
 all: build
 
@@ -63,6 +63,12 @@ fuzz:
 bench:
 	$(MAKE) build PRESET=bench
 	build/bench/bench/tarvo-bench
+
+# The Debian package, build/default/tarvo_<version>_<arch>.deb; dpkg-shlibdeps (dpkg-dev) and
+# file find the libraries it depends on.
+package: build
+	@$(MAKE) --no-print-directory deps PACKAGES="dpkg-dev file"
+	cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,8 @@
+// mirelle: the manual viewer that the calculator starts from Help > User Manual.
+#include "LedraApp.h"
+
+int main(int argc, char** argv) {
+    mirelle::CLedraApp application(argc, argv);
+    application.InitInstance();
+    return mirelle::CLedraApp::exec();
+}

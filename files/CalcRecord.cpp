@@ -9,7 +9,10 @@ namespace tarvo {
 namespace {
 
 std::string TwoDigits(int value) {
-    return (value < 10 ? "0" : "") + FormatInteger(value);
+    std::string text = FormatInteger(value);
+    if (value < 10)
+        text.insert(text.begin(), '0');
+    return text;
 }
 
 } // namespace

@@ -31,6 +31,7 @@ void LoadCalcBrowser::ShowCount(BrowserField field, int count) {
 }
 
 void LoadCalcBrowser::LoadFile() {
+    m_bRecordShown = false;
     m_nCurrentItem = 1;
     m_nFirstRecordEnd = m_nRecordEnd = 0;
     FileContent content = ReadCalcFile(m_strPath);
@@ -57,6 +58,7 @@ void LoadCalcBrowser::LoadFile() {
 }
 
 void LoadCalcBrowser::ParseRecord(std::uint32_t start) {
+    m_bRecordShown = false;
     m_nRecordStart = start;
     const auto end = start < m_pBuffer.size() ? m_pBuffer.find('\n', start) : npos;
     if (end == npos) {
@@ -70,7 +72,8 @@ void LoadCalcBrowser::ParseRecord(std::uint32_t start) {
     std::size_t second = npos;
     ParseCalcId(second);
     const std::size_t brace = ParseTime(second, last);
-    if (ParseCalc(brace, last))
+    m_bRecordShown = ParseCalc(brace, last);
+    if (m_bRecordShown)
         ShowCount(BrowserField::CurrentItem, m_nCurrentItem);
 }
 
@@ -171,7 +174,8 @@ BrowserResult LoadCalcBrowser::OnClose() {
 }
 
 // The bytes of the record shown, its line feed included; false when no whole record is
-// shown (an empty file, or a record whose parsing failed), so that Delete removes nothing.
+// shown (an empty file, or a record whose parsing stopped and left another record's
+// calculation and number on show), so that Delete removes nothing.
 bool LoadCalcBrowser::RecordRange(std::uint32_t& start, std::uint32_t& length) const {
     start = m_nCurrentItem == 1 ? 0 : m_nRecordStart;
     const std::uint64_t end = m_nCurrentItem == 1
@@ -179,7 +183,7 @@ bool LoadCalcBrowser::RecordRange(std::uint32_t& start, std::uint32_t& length) c
                                   : std::uint64_t(m_nRecordStart) + m_nRecordLength - 1;
     length = static_cast<std::uint32_t>(end - start + 1);
     const bool startsRecord = start == 0 || m_pBuffer[start - 1] == '\n';
-    return end < m_pBuffer.size() && m_pBuffer[end] == '\n' && startsRecord &&
+    return m_bRecordShown && end < m_pBuffer.size() && m_pBuffer[end] == '\n' && startsRecord &&
            m_pBuffer.find('\n', start) == end;
 }
 

@@ -65,6 +65,7 @@ private:
 
     ISettingsStore& m_settings;
     ILoadCalcHost& m_host;
+    bool m_bRecordShown = false; // the last parsing of a record went to its end
 };
 
 } // namespace tarvo

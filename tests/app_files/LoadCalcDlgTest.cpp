@@ -1,0 +1,214 @@
+// The Load Calc dialog on the offscreen platform with a real file and settings store; message
+// boxes go through a presenter that answers at once.
+#include "LoadCalcDlg.h"
+#include "CalcRecord.h"
+#include "IniSettingsStore.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+QT_BEGIN_NAMESPACE
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace tarvo {
+namespace {
+
+const std::string kTime = "1/2/03 4:05:06";
+const std::string kA = FormatCalcRecord("A", kTime, "1 + 1 = 2; ");
+const std::string kB = FormatCalcRecord("B", kTime, "2 * 3 = 6; ");
+const std::string kC = FormatCalcRecord("C", kTime, "3 [sin]  = 0.052336; ");
+const QString kQuestion = "Warning | Are you sure you want to delete this calculation?";
+
+void ClickButton(QWidget& dialog, int id) {
+    auto* button = dialog.findChild<QPushButton*>(QString("button%1").arg(id));
+    ASSERT_NE(button, nullptr) << id;
+    button->click();
+}
+
+class LoadCalcDlgTest : public ::testing::Test {
+protected:
+    LoadCalcDlgTest() {
+        m_settings.WriteSettingString("Settings", "Path", m_path);
+        m_settings.WriteSettingString("Settings", "LoadCalc", "stale");
+        Write(kA + kB + kC);
+    }
+
+    void Write(const std::string& bytes) {
+        std::ofstream(m_path, std::ios::binary | std::ios::trunc) << bytes;
+    }
+    std::string FileNow() const {
+        std::ifstream in(m_path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void ShowDialog() {
+        m_dialog.open();
+        ASSERT_TRUE(m_dialog.isVisible());
+    }
+    void Click(int id) { ClickButton(m_dialog, id); }
+    // Calc ID, Time, Calculation, Item Count, Current Item.
+    std::vector<QString> Shown() const {
+        return {m_dialog.FieldText(BrowserField::CalcId), m_dialog.FieldText(BrowserField::Time),
+                m_dialog.FieldText(BrowserField::Calc), m_dialog.FieldText(BrowserField::ItemCount),
+                m_dialog.FieldText(BrowserField::CurrentItem)};
+    }
+    std::string LoadCalc() { return m_settings.ReadSettingString("Settings", "LoadCalc", ""); }
+
+    QTemporaryDir m_folder;
+    IniSettingsStore m_settings{m_folder.path()};
+    const std::string m_path = m_folder.path().toStdString() + "/calcs.txt";
+    std::vector<QString> m_messages;
+    MessageAnswer m_answer = MessageAnswer::Yes;
+    CLoadCalcDlg m_dialog{
+        m_settings, [this](const QString& title, const QString& text, MessageButtons buttons) {
+            m_messages.push_back(title + " | " + text);
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : m_answer;
+        }};
+};
+
+using Fields = std::vector<QString>;
+const QString kShownTime = " 1/2/03 4:05:06 ";
+
+TEST_F(LoadCalcDlgTest, ControlsHaveTheirCaptions) {
+    EXPECT_EQ(m_dialog.windowTitle(), "Load Calc");
+    const std::pair<int, const char*> buttons[] = {
+        {1120, "Next"},   {1121, "Previous"}, {1122, "Overwrite"}, {1128, "Insert"},
+        {1127, "Delete"}, {1, "OK"},          {2, "Cancel"},
+    };
+    for (const auto& [id, caption] : buttons) {
+        const auto* button = m_dialog.findChild<QPushButton*>(QString("button%1").arg(id));
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_EQ(button->text(), caption);
+        EXPECT_EQ(button->isDefault(), id == 1) << caption;
+    }
+    QStringList labels;
+    for (const QLabel* label : m_dialog.findChildren<QLabel*>())
+        labels << label->text();
+    for (const char* label : {"Calc ID:", "Time:", "Item Count:", "Current Item:"})
+        EXPECT_TRUE(labels.contains(label)) << label;
+}
+
+TEST_F(LoadCalcDlgTest, FileIsReadWhenShownAndNextAndPreviousStep) {
+    EXPECT_EQ(Shown(), Fields(5));
+    ShowDialog();
+    EXPECT_EQ(Shown(), (Fields{"A", kShownTime, "1 + 1 = 2; ", "3", "1"}));
+    Click(1120);
+    EXPECT_EQ(Shown(), (Fields{"B", kShownTime, "2 * 3 = 6; ", "3", "2"}));
+    Click(1120);
+    Click(1120);
+    EXPECT_EQ(Shown(), (Fields{"C", kShownTime, "3 [sin]  = 0.052336; ", "3", "3"}));
+    Click(1121);
+    EXPECT_EQ(Shown(), (Fields{"B", kShownTime, "2 * 3 = 6; ", "3", "2"}));
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(m_dialog.isVisible());
+}
+
+// Each way of ending the dialog on record B after its calculation was edited.
+struct EndingCase {
+    const char* name;
+    std::function<void(CLoadCalcDlg&)> end;
+    BrowserResult result;
+    int dialogResult;
+    std::string loadCalc;
+};
+
+const EndingCase kEndingCases[] = {
+    {"Overwrite", [](CLoadCalcDlg& d) { ClickButton(d, 1122); }, BrowserResult::Overwrite,
+     QDialog::Accepted, "2 * 3 = 6; "},
+    {"Insert", [](CLoadCalcDlg& d) { ClickButton(d, 1128); }, BrowserResult::Insert,
+     QDialog::Accepted, "2 * 3 = 6; "},
+    {"OkLoadsNothing", [](CLoadCalcDlg& d) { ClickButton(d, 1); }, BrowserResult::Closed,
+     QDialog::Accepted, "stale"},
+    {"EnterIsOk", [](CLoadCalcDlg& d) { QTest::keyClick(&d, Qt::Key_Return); },
+     BrowserResult::Closed, QDialog::Accepted, "stale"},
+    {"Cancel", [](CLoadCalcDlg& d) { ClickButton(d, 2); }, BrowserResult::Closed, QDialog::Rejected,
+     "stale"},
+    {"EscapeKey", [](CLoadCalcDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+     BrowserResult::Closed, QDialog::Rejected, "stale"},
+    {"CloseBox", [](CLoadCalcDlg& d) { d.close(); }, BrowserResult::Closed, QDialog::Rejected,
+     "stale"},
+};
+
+void PrintTo(const EndingCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class LoadCalcDlgEndingTest : public LoadCalcDlgTest,
+                              public ::testing::WithParamInterface<EndingCase> {};
+
+TEST_P(LoadCalcDlgEndingTest, OnlyOverwriteAndInsertLoadTheFileText) {
+    const EndingCase& row = GetParam();
+    ShowDialog();
+    Click(1120);
+    m_dialog.CalcEdit()->setPlainText("9 * 9 = 81; ");
+    row.end(m_dialog);
+    EXPECT_FALSE(m_dialog.isVisible());
+    EXPECT_EQ(m_dialog.Result(), row.result);
+    EXPECT_EQ(m_dialog.result(), row.dialogResult);
+    EXPECT_EQ(LoadCalc(), row.loadCalc);
+    EXPECT_EQ(m_dialog.Browser().m_bInsert, row.result == BrowserResult::Insert ? 1 : 0);
+    EXPECT_TRUE(m_dialog.Browser().m_pBuffer.empty());
+    EXPECT_EQ(FileNow(), kA + kB + kC);
+    EXPECT_TRUE(m_messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, LoadCalcDlgEndingTest, ::testing::ValuesIn(kEndingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LoadCalcDlgTest, DeleteAnsweredYesRemovesTheRecordShown) {
+    ShowDialog();
+    Click(1120);
+    Click(1127);
+    EXPECT_EQ(m_messages, std::vector<QString>{kQuestion});
+    EXPECT_EQ(FileNow(), kA + kC);
+    EXPECT_EQ(Shown(), (Fields{"A", kShownTime, "1 + 1 = 2; ", "2", "1"}));
+    EXPECT_TRUE(m_dialog.isVisible());
+}
+
+TEST_F(LoadCalcDlgTest, DeleteAnsweredNoKeepsTheFile) {
+    m_answer = MessageAnswer::No;
+    ShowDialog();
+    Click(1120);
+    Click(1127);
+    EXPECT_EQ(m_messages, std::vector<QString>{kQuestion});
+    EXPECT_EQ(FileNow(), kA + kB + kC);
+    EXPECT_EQ(Shown(), (Fields{"B", kShownTime, "2 * 3 = 6; ", "3", "2"}));
+}
+
+TEST_F(LoadCalcDlgTest, ParseErrorsAreShownOverTheOpenDialog) {
+    Write(kA + "\"broken 1/2/03 {5\r\n");
+    ShowDialog();
+    Click(1120);
+    const QString prefix = "Load Error | Error #109 - Parsing Error. ";
+    EXPECT_EQ(m_messages, (std::vector<QString>{
+                              prefix + "No following quotation marks found for Calculation ID",
+                              prefix + "No delimiter found for Calculation"}));
+    EXPECT_EQ(Shown(), (Fields{"A", "\"broken 1/2/03 ", "1 + 1 = 2; ", "2", "1"}));
+    EXPECT_TRUE(m_dialog.isVisible());
+}
+
+TEST_F(LoadCalcDlgTest, MissingFileIsReportedAndTheDialogStaysEmpty) {
+    const std::string missing = m_folder.path().toStdString() + "/missing.txt";
+    m_settings.WriteSettingString("Settings", "Path", missing);
+    ShowDialog();
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_TRUE(m_messages.front().startsWith("Load Error | ")) << m_messages.front().toStdString();
+    EXPECT_TRUE(m_messages.front().contains(QString::fromStdString("\"" + missing + "\"")));
+    EXPECT_EQ(Shown(), Fields(5));
+    Click(2);
+    EXPECT_EQ(m_dialog.Result(), BrowserResult::Closed);
+}
+
+} // namespace
+} // namespace tarvo

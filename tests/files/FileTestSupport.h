@@ -1,0 +1,95 @@
+// What the calculation file tests share: a folder with a real settings store, files read and
+// written byte for byte, and records with a fixed time stamp.
+#pragma once
+
+#include "CalcRecord.h"
+#include "IniSettingsStore.h"
+#include "LoadCalcBrowser.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tarvo::test {
+
+inline const std::string kTime = "1/2/03 4:05:06";
+
+namespace {
+
+// Rows of the table-driven tests print as their names. Unnamed, as the rows are, so that the
+// printer finds it beside them.
+template <typename Row>
+requires requires(const Row& row) {
+    std::string(row.name);
+}
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.name;
+}
+
+} // namespace
+
+// A record as Save writes it, at the fixed time.
+inline std::string Record(const std::string& id, const std::string& calc) {
+    return FormatCalcRecord(id, kTime, calc);
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The browser's dialog: it keeps the five displays and records every message as
+// "TITLE | TEXT"; Yes/No questions get `answer`, after `onQuestion` has run.
+class RecordingBrowserHost final : public ILoadCalcHost {
+public:
+    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
+                              MessageButtons buttons) override {
+        messages.push_back(title + " | " + text);
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        if (onQuestion)
+            onQuestion();
+        return answer;
+    }
+    void ShowField(BrowserField field, const std::string& text) override {
+        fields[static_cast<std::size_t>(field)] = text;
+        ++shown;
+    }
+    const std::string& Field(BrowserField field) const {
+        return fields[static_cast<std::size_t>(field)];
+    }
+
+    std::vector<std::string> messages;
+    std::array<std::string, 5> fields; // in the order of BrowserField
+    int shown = 0;                     // ShowField calls
+    MessageAnswer answer = MessageAnswer::Yes;
+    std::function<void()> onQuestion;
+};
+
+// A temporary folder holding the settings files and the calculation files of one test.
+class FileTest {
+protected:
+    std::string PathOf(const std::string& name) const {
+        return m_folder.path().toStdString() + "/" + name;
+    }
+    std::string Setting(const char* key) {
+        return m_settings.ReadSettingString("Settings", key, "(missing)");
+    }
+
+    QTemporaryDir m_folder;
+    IniSettingsStore m_settings{m_folder.path()};
+};
+
+} // namespace tarvo::test

@@ -1,10 +1,13 @@
 #include "MainFrame.h"
 
 #include "AboutDlg.h"
+#include "ExternalPrograms.h"
 #include "FileCommands.h"
 #include "HelpInfoDlg.h"
 #include "Icons.h"
 #include "SettingsCommands.h"
+#include "StatisticsDlg.h"
+#include "ToolTransfer.h"
 
 #include <QCloseEvent>
 #include <QLayout>
@@ -114,8 +117,8 @@ void CMainFrame::CreateMenus() {
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     AddItem(tools, {"&Nixet", 32788, nullptr, nothingYet, {}});
-    AddItem(tools, {"&Statistics", 32803, nullptr, nothingYet, {}});
-    AddItem(tools, {"&Converter", 32810, nullptr, nothingYet, {}});
+    AddItem(tools, {"&Statistics", 32803, nullptr, [this] { OnStatistics(); }, {}});
+    AddItem(tools, {"&Converter", 32810, nullptr, [this] { StartConverter(m_form->Host()); }, {}});
 
     QMenu* help = menuBar()->addMenu("&Help");
     AddItem(help, {"&About calculator...", 57664, nullptr, [this] { CAboutDlg(this).exec(); }, {}});
@@ -123,7 +126,7 @@ void CMainFrame::CreateMenus() {
     AddItem(help, {"&Show Accelerator Keys", 32772, "Activates Keyboard Interface",
                    onView(&CCalculatorView::OnShowAcceleratorKeys),
                    [&form] { return form.View().m_bPlainCaptions == 0; }});
-    AddItem(help, {"&User Manual", 32805, nullptr, nothingYet, {}});
+    AddItem(help, {"&User Manual", 32805, nullptr, [this] { ShowUserManual(m_settings); }, {}});
 
     for (QMenu* menu : {file, settings, color, patterns, precisionMenu, tools, help}) {
         menu->setToolTipsVisible(true);
@@ -159,6 +162,15 @@ void CMainFrame::OnLoad() {
     m_form->Run([this](CCalculatorView& view) {
         RunLoad(view, m_settings, m_form->Host().Presenter(), this);
     });
+}
+
+// The tool's value goes to the level that is current when the dialog closes.
+void CMainFrame::OnStatistics() {
+    CStatisticsDlg dialog(m_settings, m_form->Host().Presenter(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_form->Run([&dialog](CCalculatorView& view) {
+            AcceptToolTransfer(view.CurrentLevel(), Tool::Statistics, dialog.TransferValue());
+        });
 }
 
 void CMainFrame::OnTopmost() {

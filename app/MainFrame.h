@@ -23,6 +23,7 @@ public:
     void OnTopmost();
     void OnSave(SaveKind kind);
     void OnLoad();
+    void OnStatistics();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -4,6 +4,7 @@
 #include "CalcRecord.h"
 #include "LoadCommand.h"
 #include "OutputText.h"
+#include "ToolTransfer.h"
 
 #include <filesystem>
 
@@ -45,9 +46,21 @@ void BatchSession::CloseBrowser(BrowserResult result) {
     FinishLoad(m_view, result);
 }
 
+void BatchSession::OpenStatistics() {
+    m_statistics = std::make_unique<StatisticsSurface>(m_settings, m_host, m_out);
+}
+
+void BatchSession::CloseStatistics(StatisticsSurface::Closing how) {
+    if (m_statistics->Close(how))
+        AcceptToolTransfer(CurrentLevel(), Tool::Statistics, m_statistics->TransferValue());
+    m_statistics.reset();
+}
+
 void BatchSession::PrintState() {
     if (m_browser)
         m_browser->PrintState();
+    else if (m_statistics)
+        m_statistics->PrintState();
     else
         m_host.PrintState();
 }

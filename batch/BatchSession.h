@@ -7,6 +7,7 @@
 #include "HeadlessHost.h"
 #include "SaveCommand.h"
 #include "SettingsCommands.h"
+#include "StatisticsSurface.h"
 
 #include <memory>
 #include <optional>
@@ -29,6 +30,11 @@ public:
     BrowserSurface& Browser() { return *m_browser; }
     void CloseBrowser(BrowserResult result);
 
+    // Tools > Statistics; closing it accepted hands its value to the calculator.
+    void OpenStatistics();
+    StatisticsSurface& Statistics() { return *m_statistics; }
+    void CloseStatistics(StatisticsSurface::Closing how);
+
     // Prints what the open surface shows.
     void PrintState();
     void PrintClipboard();
@@ -40,6 +46,7 @@ private:
     CCalculatorDoc m_doc;
     CCalculatorView m_view;
     std::unique_ptr<BrowserSurface> m_browser;
+    std::unique_ptr<StatisticsSurface> m_statistics;
 };
 
 } // namespace tarvo

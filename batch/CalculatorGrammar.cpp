@@ -131,6 +131,14 @@ Step ParseLoad(const std::string& argument, int line) {
     return {[file](BatchSession& s) { s.OpenBrowser(file); }, Surface::Browser};
 }
 
+// ":tool stats": Tools > Statistics; the tool's tokens apply until it closes.
+Step ParseTool(const std::string& argument, int line) {
+    const std::string word = OneWord(argument, "tool", "stats", line);
+    if (word != "stats")
+        throw ScriptError(line, "bad argument '" + word + "' for :tool");
+    return {[](BatchSession& s) { s.OpenStatistics(); }, Surface::Statistics};
+}
+
 } // namespace
 
 const SurfaceGrammar& CalculatorGrammar() {
@@ -151,6 +159,7 @@ const SurfaceGrammar& CalculatorGrammar() {
                                             {"save-as", ParseSaveAs},
                                             {"save-cancel", ParseSaveCancel},
                                             {"load", ParseLoad},
+                                            {"tool", ParseTool},
                                         }};
     return grammar;
 }

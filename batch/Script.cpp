@@ -9,7 +9,15 @@ namespace tarvo {
 namespace {
 
 const SurfaceGrammar& GrammarOf(Surface surface) {
-    return surface == Surface::Browser ? BrowserGrammar() : CalculatorGrammar();
+    switch (surface) {
+    case Surface::Browser:
+        return BrowserGrammar();
+    case Surface::Statistics:
+        return StatisticsGrammar();
+    case Surface::Calculator:
+        break;
+    }
+    return CalculatorGrammar();
 }
 
 // Directives that apply on every surface.

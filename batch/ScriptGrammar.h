@@ -11,7 +11,7 @@
 
 namespace tarvo {
 
-enum class Surface { Calculator, Browser };
+enum class Surface { Calculator, Browser, Statistics };
 
 struct Step {
     std::function<void(BatchSession&)> run;
@@ -27,5 +27,6 @@ struct SurfaceGrammar {
 
 const SurfaceGrammar& CalculatorGrammar();
 const SurfaceGrammar& BrowserGrammar();
+const SurfaceGrammar& StatisticsGrammar();
 
 } // namespace tarvo

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace tarvo {
 
@@ -21,18 +20,6 @@ std::string ToBytes(const QString& text) {
 }
 
 } // namespace
-
-HexDialogHost::HexDialogHost()
-    : m_presenter([this](const QString& title, const QString& text, MessageButtons buttons) {
-          const bool question = buttons == MessageButtons::YesNo;
-          QMessageBox box(QMessageBox::NoIcon, title, text,
-                          question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                          m_controls.dialog);
-          const int answer = box.exec();
-          if (!question)
-              return MessageAnswer::Ok;
-          return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-      }) {}
 
 MessageAnswer HexDialogHost::ShowMessage(const std::string& title, const std::string& text,
                                          MessageButtons buttons) {

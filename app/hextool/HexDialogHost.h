@@ -3,15 +3,11 @@
 #pragma once
 
 #include "HexToolHost.h"
-
-#include <QString>
-
-#include <functional>
+#include "MessagePresenter.h"
 
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
-class QWidget;
 
 namespace tarvo {
 
@@ -19,11 +15,7 @@ class HexLengthLimit;
 
 class HexDialogHost final : public IHexToolHost {
 public:
-    using MessagePresenter =
-        std::function<MessageAnswer(const QString& title, const QString& text, MessageButtons)>;
-
     struct Controls {
-        QWidget* dialog = nullptr;
         QLineEdit* display = nullptr;
         QLineEdit* hex = nullptr;
         QLineEdit* decimal = nullptr;
@@ -32,7 +24,6 @@ public:
         HexLengthLimit* hexLimit = nullptr;
     };
 
-    HexDialogHost();
     void Attach(const Controls& controls) { m_controls = controls; }
     // Tests answer message boxes here instead of leaving them modal.
     void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
@@ -51,7 +42,7 @@ public:
 
 private:
     Controls m_controls;
-    MessagePresenter m_presenter;
+    MessagePresenter m_presenter = ShowMessageBox;
 };
 
 } // namespace tarvo

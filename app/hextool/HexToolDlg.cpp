@@ -63,8 +63,8 @@ CHexToolDlg::CHexToolDlg(ISettingsStore& settings, QWidget* parent)
     CreateConverter(units);
     CreateDataTypes(units);
     CreateDialogButtons(units);
-    m_host.Attach({this, m_pDisplay, m_pHex, m_pDecimal, m_pBinary, m_buttons.at(kByteOrderKeyId),
-                   m_pHexLimit});
+    m_host.Attach(
+        {m_pDisplay, m_pHex, m_pDecimal, m_pBinary, m_buttons.at(kByteOrderKeyId), m_pHexLimit});
 }
 
 CHexToolDlg::~CHexToolDlg() {

@@ -28,7 +28,7 @@ public:
     // The value Transfer took: after an accepted end, the caller hands it to the calculator.
     double TransferValue() const { return m_tool.m_dTransferValue; }
     // Tests answer message boxes here instead of leaving them modal.
-    void SetMessagePresenter(HexDialogHost::MessagePresenter presenter) {
+    void SetMessagePresenter(MessagePresenter presenter) {
         m_host.SetMessagePresenter(std::move(presenter));
     }
 

@@ -4,6 +4,7 @@
 #include "ExternalPrograms.h"
 #include "FileCommands.h"
 #include "HelpInfoDlg.h"
+#include "HexToolDlg.h"
 #include "Icons.h"
 #include "SettingsCommands.h"
 #include "StatisticsDlg.h"
@@ -62,7 +63,6 @@ void CMainFrame::CreateMenus() {
     const auto colorIs = [&form](int flag) {
         return [&form, flag] { return form.View().m_nColorFlag == flag; };
     };
-    const auto nothingYet = [] {};
 
     QMenu* file = menuBar()->addMenu("&File");
     AddItem(file, {"E&xit", 57665, nullptr, [this] { close(); }, {}});
@@ -116,7 +116,7 @@ void CMainFrame::CreateMenus() {
                        {}});
 
     QMenu* tools = menuBar()->addMenu("&Tools");
-    AddItem(tools, {"&Nixet", 32788, nullptr, nothingYet, {}});
+    AddItem(tools, {"&Nixet", 32788, nullptr, [this] { OnNixet(); }, {}});
     AddItem(tools, {"&Statistics", 32803, nullptr, [this] { OnStatistics(); }, {}});
     AddItem(tools, {"&Converter", 32810, nullptr, [this] { StartConverter(m_form->Host()); }, {}});
 
@@ -164,7 +164,16 @@ void CMainFrame::OnLoad() {
     });
 }
 
-// The tool's value goes to the level that is current when the dialog closes.
+// A tool's value goes to the level that is current when its dialog closes.
+void CMainFrame::OnNixet() {
+    CHexToolDlg dialog(m_settings, this);
+    dialog.SetMessagePresenter(m_form->Host().Presenter());
+    if (dialog.exec() == QDialog::Accepted)
+        m_form->Run([&dialog](CCalculatorView& view) {
+            AcceptToolTransfer(view.CurrentLevel(), Tool::HexTool, dialog.TransferValue());
+        });
+}
+
 void CMainFrame::OnStatistics() {
     CStatisticsDlg dialog(m_settings, m_form->Host().Presenter(), this);
     if (dialog.exec() == QDialog::Accepted)

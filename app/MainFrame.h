@@ -23,6 +23,7 @@ public:
     void OnTopmost();
     void OnSave(SaveKind kind);
     void OnLoad();
+    void OnNixet();
     void OnStatistics();
 
 protected:

@@ -46,6 +46,16 @@ void BatchSession::CloseBrowser(BrowserResult result) {
     FinishLoad(m_view, result);
 }
 
+void BatchSession::OpenHexTool() {
+    m_hexTool = std::make_unique<HexToolSurface>(m_settings, m_host, m_out);
+}
+
+void BatchSession::CloseHexTool(HexToolSurface::Closing how) {
+    if (m_hexTool->Close(how))
+        AcceptToolTransfer(CurrentLevel(), Tool::HexTool, m_hexTool->TransferValue());
+    m_hexTool.reset();
+}
+
 void BatchSession::OpenStatistics() {
     m_statistics = std::make_unique<StatisticsSurface>(m_settings, m_host, m_out);
 }
@@ -59,6 +69,8 @@ void BatchSession::CloseStatistics(StatisticsSurface::Closing how) {
 void BatchSession::PrintState() {
     if (m_browser)
         m_browser->PrintState();
+    else if (m_hexTool)
+        m_hexTool->PrintState();
     else if (m_statistics)
         m_statistics->PrintState();
     else

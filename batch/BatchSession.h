@@ -5,6 +5,7 @@
 #include "BrowserSurface.h"
 #include "CalculatorView.h"
 #include "HeadlessHost.h"
+#include "HexToolSurface.h"
 #include "SaveCommand.h"
 #include "SettingsCommands.h"
 #include "StatisticsSurface.h"
@@ -30,7 +31,10 @@ public:
     BrowserSurface& Browser() { return *m_browser; }
     void CloseBrowser(BrowserResult result);
 
-    // Tools > Statistics; closing it accepted hands its value to the calculator.
+    // Tools > Nixet and Tools > Statistics; closing it accepted hands its value to the calculator.
+    void OpenHexTool();
+    HexToolSurface& HexTool() { return *m_hexTool; }
+    void CloseHexTool(HexToolSurface::Closing how);
     void OpenStatistics();
     StatisticsSurface& Statistics() { return *m_statistics; }
     void CloseStatistics(StatisticsSurface::Closing how);
@@ -46,6 +50,7 @@ private:
     CCalculatorDoc m_doc;
     CCalculatorView m_view;
     std::unique_ptr<BrowserSurface> m_browser;
+    std::unique_ptr<HexToolSurface> m_hexTool;
     std::unique_ptr<StatisticsSurface> m_statistics;
 };
 

@@ -131,12 +131,14 @@ Step ParseLoad(const std::string& argument, int line) {
     return {[file](BatchSession& s) { s.OpenBrowser(file); }, Surface::Browser};
 }
 
-// ":tool stats": Tools > Statistics; the tool's tokens apply until it closes.
+// ":tool hex|stats": Tools > Nixet or Statistics; the tool's tokens apply until it closes.
 Step ParseTool(const std::string& argument, int line) {
-    const std::string word = OneWord(argument, "tool", "stats", line);
-    if (word != "stats")
-        throw ScriptError(line, "bad argument '" + word + "' for :tool");
-    return {[](BatchSession& s) { s.OpenStatistics(); }, Surface::Statistics};
+    const std::string word = OneWord(argument, "tool", "hex, stats", line);
+    if (word == "hex")
+        return {[](BatchSession& s) { s.OpenHexTool(); }, Surface::HexTool};
+    if (word == "stats")
+        return {[](BatchSession& s) { s.OpenStatistics(); }, Surface::Statistics};
+    throw ScriptError(line, "bad argument '" + word + "' for :tool");
 }
 
 } // namespace

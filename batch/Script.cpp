@@ -14,6 +14,8 @@ const SurfaceGrammar& GrammarOf(Surface surface) {
         return BrowserGrammar();
     case Surface::Statistics:
         return StatisticsGrammar();
+    case Surface::HexTool:
+        return HexToolGrammar();
     case Surface::Calculator:
         break;
     }

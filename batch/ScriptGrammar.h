@@ -11,7 +11,7 @@
 
 namespace tarvo {
 
-enum class Surface { Calculator, Browser, Statistics };
+enum class Surface { Calculator, Browser, HexTool, Statistics };
 
 struct Step {
     std::function<void(BatchSession&)> run;
@@ -28,5 +28,6 @@ struct SurfaceGrammar {
 const SurfaceGrammar& CalculatorGrammar();
 const SurfaceGrammar& BrowserGrammar();
 const SurfaceGrammar& StatisticsGrammar();
+const SurfaceGrammar& HexToolGrammar();
 
 } // namespace tarvo

@@ -48,7 +48,7 @@ sanitize: locale
 # Each fuzz target for FUZZ_SECONDS, starting from the inputs kept in fuzz/corpus; new
 # inputs and findings stay in build/fuzz.
 FUZZ_SECONDS := 60
-FUZZ_TARGETS := ReplayEquation BrowseCalcFile ReadDamagedSettings
+FUZZ_TARGETS := ReplayEquation BrowseCalcFile TypeHexTexts EnterSample ReadDamagedSettings
 fuzz:
 	$(MAKE) deps PACKAGES="clang libclang-rt-14-dev"
 	cmake --preset fuzz

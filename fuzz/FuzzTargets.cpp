@@ -1,8 +1,10 @@
 #include "FuzzTargets.h"
 
 #include "BatchSession.h"
+#include "HexToolSurface.h"
 #include "IniSettingsStore.h"
 #include "LoadCalcBrowser.h"
+#include "StatisticsSurface.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -30,7 +32,7 @@ void WriteFile(const std::string& path, const std::uint8_t* data, std::size_t si
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
-class SilentBrowserHost final : public ILoadCalcHost {
+class SilentHost final : public ILoadCalcHost {
 public:
     MessageAnswer ShowMessage(const std::string&, const std::string&,
                               MessageButtons buttons) override {
@@ -55,7 +57,7 @@ void BrowseCalcFile(const std::uint8_t* data, std::size_t size) {
     const std::string file = Path("calcs.txt");
     WriteFile(file, data + steps, size - steps);
     settings.WriteSettingString(kSettingsSection, "Path", file);
-    SilentBrowserHost host;
+    SilentHost host;
     LoadCalcBrowser browser(settings, host);
     browser.Open();
     for (std::size_t i = 0; i < steps; ++i) {
@@ -71,6 +73,37 @@ void BrowseCalcFile(const std::uint8_t* data, std::size_t size) {
         }
     }
     browser.OnClose();
+}
+
+void TypeHexTexts(const std::uint8_t* data, std::size_t size) {
+    static IniSettingsStore settings(Folder().path());
+    static const char* const types[] = {"char", "uchar", "int",   "uint",
+                                        "long", "ulong", "float", "double"};
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    SilentHost messages;
+    std::ostringstream output;
+    HexToolSurface tool(settings, messages, output);
+    for (const char* type : types) {
+        tool.ChooseDataType(type);
+        for (const auto field : {HexToolSurface::Field::Hex, HexToolSurface::Field::Decimal,
+                                 HexToolSurface::Field::Display}) {
+            tool.Type(field, text);
+            tool.Press("Mot");
+        }
+    }
+    tool.Close(HexToolSurface::Closing::Ok);
+}
+
+void EnterSample(const std::uint8_t* data, std::size_t size) {
+    static IniSettingsStore settings(Folder().path());
+    SilentHost messages;
+    std::ostringstream output;
+    StatisticsSurface tool(settings, messages, output);
+    tool.EditSample(std::string(reinterpret_cast<const char*>(data), size), std::nullopt);
+    tool.Press("Enter");
+    tool.Press("+/-");
+    tool.Press("<--");
+    tool.Close(StatisticsSurface::Closing::Ok);
 }
 
 void ReadDamagedSettings(const std::uint8_t* data, std::size_t size) {

@@ -41,6 +41,8 @@ TEST_P(FuzzRegressionTest, ReplaysEveryKeptInput) {
 const FuzzTarget kTargets[] = {
     {"ReplayEquation", ReplayEquation},
     {"BrowseCalcFile", BrowseCalcFile},
+    {"TypeHexTexts", TypeHexTexts},
+    {"EnterSample", EnterSample},
     {"ReadDamagedSettings", ReadDamagedSettings},
 };
 

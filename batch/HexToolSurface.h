@@ -2,9 +2,9 @@
 // its three edits, the three ways to close it, and the state a person would see.
 #pragma once
 
+#include "HexControlTexts.h"
 #include "HexTool.h"
 
-#include <climits>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -34,33 +34,7 @@ public:
 
 private:
     // What the dialog's controls show: the tool writes them, the script types into them.
-    class Controls final : public IHexToolHost {
-    public:
-        explicit Controls(IMessageBox& messages) : m_messages(messages) {}
-        MessageAnswer ShowMessage(const std::string& title, const std::string& text,
-                                  MessageButtons buttons) override {
-            return m_messages.ShowMessage(title, text, buttons);
-        }
-        void ShowDisplay(const std::string& text) override { display = text; }
-        void ShowHex(const std::string& text) override { hex = text; }
-        void ShowDecimal(const std::string& text) override { decimal = text; }
-        void ShowBinary(const std::string& text) override { binary = text; }
-        void ShowByteOrder(const std::string& caption) override { order = caption; }
-        std::string DisplayText() override { return display; }
-        std::string HexText() override { return hex; }
-        std::string DecimalText() override { return decimal; }
-        void SetHexLimit(int characters) override { hexLimit = characters; }
-
-        std::string display;
-        std::string hex;
-        std::string decimal;
-        std::string binary;
-        std::string order = "Mot";
-        int hexLimit = INT_MAX; // an edit has no limit of its own until the tool sets one
-
-    private:
-        IMessageBox& m_messages;
-    };
+    using Controls = HexControlTexts;
 
     // An edit's text and the tool's notifications about it.
     struct Edit {

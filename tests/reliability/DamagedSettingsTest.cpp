@@ -2,14 +2,12 @@
 // cannot read at their defaults.
 #include "BatchSession.h"
 #include "IniSettingsStore.h"
+#include "Truncations.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace tarvo {
@@ -17,7 +15,6 @@ namespace {
 
 TEST(DamagedSettingsTest, EveryTruncationStartsWithUsableSettings) {
     QTemporaryDir folder;
-    std::string whole;
     {
         IniSettingsStore store(folder.path());
         store.WriteSettingInt("Settings", "HighResolution", 0);
@@ -27,14 +24,7 @@ TEST(DamagedSettingsTest, EveryTruncationStartsWithUsableSettings) {
         store.WriteSettingString("Settings", "Current Calc", "2 + 3 = 5; \r\n");
         store.WriteSettingString("Settings", "Path", "/home/user/calcs.txt");
     }
-    const std::string file = folder.path().toStdString() + "/Drelkin Software/Tarvo 2.0.ini";
-    {
-        std::ifstream in(file, std::ios::binary);
-        whole.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    ASSERT_GT(whole.size(), 50u);
-    for (std::size_t length = 0; length <= whole.size(); ++length) {
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << whole.substr(0, length);
+    ForEachTruncation(folder.path() + "/Drelkin Software/Tarvo 2.0.ini", [&](qsizetype length) {
         IniSettingsStore store(folder.path());
         std::ostringstream output;
         BatchSession session(store, output);
@@ -49,7 +39,7 @@ TEST(DamagedSettingsTest, EveryTruncationStartsWithUsableSettings) {
             EXPECT_TRUE(flag == 0 || flag == 1) << "cut at " << length;
         EXPECT_EQ(session.View().m_strSmallDisplay, level.IsLowPrecision() ? "2.00" : "2")
             << "cut at " << length;
-    }
+    });
 }
 
 } // namespace

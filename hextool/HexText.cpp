@@ -114,7 +114,8 @@ std::string RealHexText(double value) {
 }
 
 std::string ReverseHexBytes(std::string_view text) {
-    std::string even = text.size() % 2 ? "0" + std::string(text) : std::string(text);
+    std::string even(text.size() % 2, '0');
+    even.append(text);
     std::string reversed;
     reversed.reserve(even.size());
     for (std::size_t pair = even.size(); pair >= 2; pair -= 2)

@@ -20,7 +20,6 @@ void StatisticsTool::ComputeStatistics() {
         m_strInsert.clear();
         SpaceAfterCommas();
     }
-    DropStrayCommas();
     if (!ReadSample())
         return;
     ShowResults();
@@ -43,50 +42,44 @@ void StatisticsTool::SpaceAfterCommas() {
     ShowSample(true);
 }
 
+// Blanks are skipped and each comma ends a number; what follows the last comma is no number.
 // A comma with no number before it, left by deleting a number by hand, is taken out with the
-// blank after it; the numbers that follow it stay.
-void StatisticsTool::DropStrayCommas() {
+// blank after it; the numbers that follow it stay. False when the text holds more numbers
+// than the sample does: reading stops at the first number too many, the rest of the text
+// left as it is.
+bool StatisticsTool::ReadSample() {
     std::string kept;
     kept.reserve(m_strSample.size());
-    bool tokenEmpty = true;
-    for (std::size_t i = 0; i < m_strSample.size(); ++i) {
+    std::string token;
+    bool complete = true;
+    std::size_t i = 0;
+    for (; i < m_strSample.size(); ++i) {
         const char c = m_strSample[i];
-        if (c == ',' && tokenEmpty) {
+        if (c == ',' && token.empty()) {
             if (i + 1 < m_strSample.size() && m_strSample[i + 1] == ' ')
                 ++i;
             continue;
         }
-        kept += c;
-        if (c == ',')
-            tokenEmpty = true;
-        else if (c != ' ')
-            tokenEmpty = false;
-    }
-    if (kept.size() == m_strSample.size())
-        return;
-    m_strSample = std::move(kept);
-    ShowSample(true);
-}
-
-// Blanks are skipped and each comma ends a number; what follows the last comma is no number.
-// False when the text holds more numbers than the sample does.
-bool StatisticsTool::ReadSample() {
-    std::string token;
-    for (const char c : m_strSample) {
-        if (c == ' ')
-            continue;
-        if (c != ',') {
+        if (c == ',' && m_nLastIndex == kMaxSample - 1) {
+            complete = false;
+            break;
+        }
+        if (c == ',') {
+            m_adSample[static_cast<std::size_t>(++m_nLastIndex)] = NumericValue(token);
+            token.clear();
+        } else if (c != ' ') {
             token += c;
-            continue;
         }
-        if (m_nLastIndex == kMaxSample - 1) {
-            m_messages.ShowMessage("Warning Message", "Maximum number of inputs exceeded");
-            return false;
-        }
-        m_adSample[static_cast<std::size_t>(++m_nLastIndex)] = NumericValue(token);
-        token.clear();
+        kept += c;
     }
-    return true;
+    kept.append(m_strSample, i);
+    if (kept.size() != m_strSample.size()) {
+        m_strSample = std::move(kept);
+        ShowSample(true);
+    }
+    if (!complete)
+        m_messages.ShowMessage("Warning Message", "Maximum number of inputs exceeded");
+    return complete;
 }
 
 // Sums run in entry order from 0, so that the results do not depend on the summation method.

@@ -70,7 +70,6 @@ private:
     void FitInsertion();
     void ShowSample(bool scroll);
     void SpaceAfterCommas();
-    void DropStrayCommas();
     bool ReadSample();
     void ShowResults();
     double Result(int choice) const;

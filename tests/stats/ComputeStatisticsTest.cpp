@@ -56,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Samples, ResultsTest, ::testing::ValuesIn(kResults),
 
 class StatisticsToolTest : public StatisticsFixture, public ::testing::Test {};
 
-// The text keeps a refused number so that the user can shorten the sample.
+// The text keeps a refused number so that the user can shorten the sample; the number stays
+// the one being typed, so each Enter adds its comma again and reading stops before it.
 TEST_F(StatisticsToolTest, AHundredAndFirstNumberIsRefused) {
     const std::string hundred = Numbers(1, 100);
     Open(hundred);
@@ -64,15 +65,22 @@ TEST_F(StatisticsToolTest, AHundredAndFirstNumberIsRefused) {
     Act("5 Enter Enter");
     EXPECT_EQ(m_messages.m_shown,
               std::vector<std::string>(2, "Warning Message | Maximum number of inputs exceeded"));
-    EXPECT_EQ(Sample(), hundred + "5, ");
+    EXPECT_EQ(Sample(), hundred + "5, , ");
     EXPECT_EQ(Shown(), before);
     EXPECT_EQ(Stored(), hundred);
 
     Act("[" + Numbers(2, 100) + "5, ] Enter");
     EXPECT_EQ(m_messages.m_shown.size(), 2u);
-    EXPECT_EQ(Sample(), Numbers(2, 100) + "5, ");
+    EXPECT_EQ(Sample(), Numbers(2, 100) + "5, "); // the comma of the kept number dropped
     EXPECT_EQ(m_tool.m_dSum, 5054.0);
     EXPECT_EQ(Stored(), Sample());
+}
+
+// A stray comma read before the number too many goes; the text after that number stays.
+TEST_F(StatisticsToolTest, ReadingStopsAtTheNumberTooMany) {
+    Open("1, , " + Numbers(2, 101) + ", , 7, ");
+    EXPECT_EQ(m_messages.m_shown.size(), 1u);
+    EXPECT_EQ(Sample(), Numbers(1, 101) + ", , 7, ");
 }
 
 TEST_F(StatisticsToolTest, TheLastEnteredOrClearedSampleAndTheAppearanceAreRead) {

@@ -63,6 +63,7 @@ fuzz:
 bench:
 	$(MAKE) build PRESET=bench
 	build/bench/bench/tarvo-bench
+	bench/startup.sh build/bench
 
 # The Debian package, build/default/tarvo_<version>_<arch>.deb; dpkg-shlibdeps (dpkg-dev) and
 # file find the libraries it depends on.

@@ -40,10 +40,12 @@ EditControl& HeadlessHost::Small() {
     return m_small;
 }
 
-std::string HeadlessHost::Selected(const EditControl& control) {
+void HeadlessHost::CopySelection(const EditControl& control) {
     const TextSelection selection = control.Selection();
-    return control.Text().substr(static_cast<std::size_t>(selection.start),
-                                 static_cast<std::size_t>(selection.end - selection.start));
+    if (selection.start == selection.end)
+        return;
+    m_clipboard = control.Text().substr(static_cast<std::size_t>(selection.start),
+                                        static_cast<std::size_t>(selection.end - selection.start));
 }
 
 void HeadlessHost::SetLargeSelection(TextSelection selection) {

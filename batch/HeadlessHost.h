@@ -31,8 +31,8 @@ public:
     void ReplaceLargeSelection(const std::string& text) override;
     int LargeFirstVisibleLine() override { return 0; }
     std::string SmallDisplayText() override { return Small().Text(); }
-    void CopySmallSelection() override { m_clipboard = Selected(Small()); }
-    void CopyLargeSelection() override { m_clipboard = Selected(Large()); }
+    void CopySmallSelection() override { CopySelection(Small()); }
+    void CopyLargeSelection() override { CopySelection(Large()); }
     void PasteIntoSmall() override;
     void PasteIntoLarge() override { ReplaceLargeSelection(m_clipboard); }
     void FocusRecalcButton() override { MoveFocus(Focus::Button); }
@@ -62,7 +62,8 @@ public:
 private:
     enum class Focus { Button, Large, Small };
     void MoveFocus(Focus focus);
-    static std::string Selected(const EditControl& control);
+    // As an edit control copies: an empty selection leaves the clipboard as it was.
+    void CopySelection(const EditControl& control);
 
     // The displays, brought up to date with the form's latest texts first: the form's
     // writes are taken when needed, not copied at every key.

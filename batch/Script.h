@@ -20,7 +20,13 @@ struct ScriptAction {
 class ScriptError : public std::runtime_error {
 public:
     ScriptError(int line, const std::string& reason)
-        : std::runtime_error("line " + std::to_string(line) + ": " + reason) {}
+        : std::runtime_error(reason), m_message("line " + std::to_string(line) + ": " + reason) {}
+
+    // The whole reason: a script's bytes may hold a NUL, where what() would end.
+    const std::string& Message() const { return m_message; }
+
+private:
+    std::string m_message;
 };
 
 // Throws ScriptError for the first line that cannot run.

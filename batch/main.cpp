@@ -4,16 +4,50 @@
 #include "IniSettingsStore.h"
 #include "Script.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <clocale>
 #include <cstring>
-#include <fstream>
 #include <iostream>
+#include <optional>
+#include <sstream>
 
 namespace {
 
 int Fail(const std::string& reason) {
     std::cerr << "tarvo-batch: " << reason << '\n';
     return 2;
+}
+
+// The whole script, or nothing with errno set: a directory or a closed standard input is a
+// script that cannot be read, not an empty one.
+std::optional<std::string> ReadWhole(int fd) {
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return text;
+        if (got > 0)
+            text.append(buffer, static_cast<std::size_t>(got));
+        else if (errno != EINTR)
+            return std::nullopt;
+    }
+}
+
+std::optional<std::string> ReadScriptFile(const std::string& path) {
+    if (path == "-")
+        return ReadWhole(STDIN_FILENO);
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<std::string> text = ReadWhole(fd);
+    const int readError = errno;
+    close(fd);
+    errno = readError;
+    return text;
 }
 
 } // namespace
@@ -25,18 +59,16 @@ int main(int argc, char** argv) {
         return Fail("usage: tarvo-batch [SCRIPT]");
     const std::string path = argc == 2 ? argv[1] : "-";
 
+    const std::optional<std::string> text = ReadScriptFile(path);
+    if (!text)
+        return Fail((path == "-" ? "cannot read standard input" : "cannot read '" + path + "'") +
+                    ": " + std::strerror(errno));
     std::vector<tarvo::ScriptAction> actions;
     try {
-        if (path == "-") {
-            actions = tarvo::ParseScript(std::cin);
-        } else {
-            std::ifstream file(path, std::ios::binary);
-            if (!file)
-                return Fail("cannot read '" + path + "': " + std::strerror(errno));
-            actions = tarvo::ParseScript(file);
-        }
+        std::istringstream script(*text);
+        actions = tarvo::ParseScript(script);
     } catch (const tarvo::ScriptError& error) {
-        return Fail(error.what());
+        return Fail(error.Message());
     }
 
     tarvo::IniSettingsStore settings;

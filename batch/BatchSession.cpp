@@ -12,9 +12,14 @@ namespace tarvo {
 
 namespace {
 
-// File dialogs answer with full paths.
+// File dialogs answer with full paths, and add the calculation file's extension "txt" to a
+// name typed without any.
 std::string FullPath(const std::string& file) {
-    return std::filesystem::absolute(file).string();
+    std::filesystem::path path = std::filesystem::absolute(file);
+    if (path.filename().string().find('.') == std::string::npos &&
+        !std::filesystem::is_directory(path))
+        path += ".txt";
+    return path.string();
 }
 
 } // namespace

@@ -94,7 +94,7 @@ void CMainFrame::CreateMenus() {
     AddItem(patterns,
             {"&Cross Hatch Pattern", 32800, "cross hatch pattern", pattern(5), hatchIs(5)});
     AddItem(settings, {"&Make Topmost Window", 32773, nullptr, [this] { OnTopmost(); },
-                       [this] { return m_bTopmost != 0; }});
+                       [this] { return m_bTopmost == 1; }});
     QMenu* precisionMenu = settings->addMenu("&Precision");
     AddItem(precisionMenu, {"Low &2 decimal places", 32784, nullptr, precision(Precision::Low),
                             [level] { return level().m_bLowPrecision != 0; }});

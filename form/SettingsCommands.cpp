@@ -34,12 +34,12 @@ void ChoosePrecision(CCalcLevel& level, ISettingsStore& settings, Precision prec
 }
 
 void ToggleKeySound(CCalcLevel& level, ISettingsStore& settings) {
-    level.m_bKeySound = level.m_bKeySound ? 0 : 1;
+    level.m_bKeySound = level.m_bKeySound == 1 ? 0 : 1;
     settings.WriteSettingInt(kSettingsSection, "Key Sound", level.m_bKeySound);
 }
 
 void ToggleSaveLast(CCalcLevel& level) {
-    level.m_bSaveLast = level.m_bSaveLast ? 0 : 1;
+    level.m_bSaveLast = level.m_bSaveLast == 1 ? 0 : 1;
 }
 
 void ReadPrecisionSettings(CCalcLevel& base, ISettingsStore& settings) {

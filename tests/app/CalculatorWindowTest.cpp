@@ -212,6 +212,17 @@ TEST_F(CalculatorWindowTest, KeySoundAndTopmostAreStoredAtOnce) {
     EXPECT_EQ(Stored("Topmost"), 0);
 }
 
+// Any stored value but 0 keeps the window on top; only 1 shows the check mark.
+TEST_F(CalculatorWindowTest, TopmostOtherThanOneIsOnTopWithoutCheckMark) {
+    m_settings.WriteSettingInt("Settings", "Topmost", 2);
+    Start();
+    EXPECT_TRUE(m_frame->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(Checked(32773));
+    Trigger(32773);
+    EXPECT_TRUE(Checked(32773));
+    EXPECT_EQ(Stored("Topmost"), 1);
+}
+
 TEST_F(CalculatorWindowTest, PatternAndColorChoicesAreStored) {
     Start();
     Trigger(32799);

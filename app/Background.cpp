@@ -4,7 +4,9 @@
 
 namespace tarvo {
 
-QColor ToQColor(Rgb rgb) { return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF); }
+QColor ToQColor(Rgb rgb) {
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
 
 Rgb FromQColor(const QColor& color) {
     return static_cast<Rgb>(color.red()) | static_cast<Rgb>(color.green()) << 8 |

@@ -5,11 +5,13 @@
 #include "DialogUnits.h"
 #include "Icons.h"
 #include "Keypad.h"
+#include "MenuFocus.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -103,10 +105,12 @@ void CalculatorForm::paintEvent(QPaintEvent*) {
 }
 
 bool CalculatorForm::eventFilter(QObject* watched, QEvent* event) {
+    // The menu bar in keyboard mode (after Alt) takes letters for its menus.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == window())
+        static_cast<QWidget*>(watched)->window() == window() && !qobject_cast<QMenuBar*>(watched))
         return HandleKeyPress(static_cast<QKeyEvent&>(*event));
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) &&
+        !IsMenuFocusChange(*event))
         HandleFocus(watched, event->type());
     return QWidget::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include "CalcIdDlg.h"
 
 #include "DialogUnits.h"
+#include "MenuFocus.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -42,7 +43,7 @@ void CCalcIdDlg::TakeText() {
 }
 
 bool CCalcIdDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_edit) {
+    if (watched == m_edit && !IsMenuFocusChange(*event)) {
         if (event->type() == QEvent::FocusIn)
             m_bEditFocus = true;
         else if (event->type() == QEvent::FocusOut)

@@ -82,8 +82,7 @@ void CLoadCalcDlg::CreateButtons() {
     const Button buttons[] = {
         {"Next", 1120, units.Rect(14, 106, 50, 14), [this] { m_browser.OnNext(); }},
         {"Previous", 1121, units.Rect(68, 106, 50, 14), [this] { m_browser.OnPrevious(); }},
-        {"Overwrite", 1122, units.Rect(138, 106, 50, 14),
-         [this] { End(m_browser.OnOverwrite()); }},
+        {"Overwrite", 1122, units.Rect(138, 106, 50, 14), [this] { End(m_browser.OnOverwrite()); }},
         {"Insert", 1128, units.Rect(192, 106, 50, 14), [this] { End(m_browser.OnInsert()); }},
         {"Delete", 1127, units.Rect(262, 106, 50, 14), [this] { m_browser.OnDelete(); }},
         {"OK", 1, units.Rect(324, 92, 54, 14), [this] { End(m_browser.OnClose()); }},

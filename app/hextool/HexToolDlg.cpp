@@ -5,6 +5,7 @@
 #include "HexHelpDlg.h"
 #include "HexKeypad.h"
 #include "HexLengthLimit.h"
+#include "MenuFocus.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -168,8 +169,7 @@ bool CHexToolDlg::eventFilter(QObject* watched, QEvent* event) {
     const bool gained = event->type() == QEvent::FocusIn;
     if (!gained && event->type() != QEvent::FocusOut)
         return QDialog::eventFilter(watched, event);
-    // An edit's context menu takes the focus only while it is open.
-    if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
+    if (IsMenuFocusChange(*event))
         return QDialog::eventFilter(watched, event);
     for (const FocusHandlers& handlers : m_focusHandlers)
         if (handlers.edit == watched)

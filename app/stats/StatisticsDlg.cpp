@@ -2,6 +2,7 @@
 
 #include "Background.h"
 #include "DialogUnits.h"
+#include "MenuFocus.h"
 #include "SampleDisplay.h"
 #include "StatisticsHelpDlg.h"
 #include "StatisticsKeys.h"
@@ -161,7 +162,7 @@ void CStatisticsDlg::closeEvent(QCloseEvent* event) {
 }
 
 bool CStatisticsDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_sample && event->type() == QEvent::FocusOut)
+    if (watched == m_sample && event->type() == QEvent::FocusOut && !IsMenuFocusChange(*event))
         m_tool.OnSampleDisplayKillFocus();
     return QDialog::eventFilter(watched, event);
 }

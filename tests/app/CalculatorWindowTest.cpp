@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -134,6 +135,22 @@ TEST_F(CalculatorWindowTest, ShiftSInTheFocusedLargeDisplayInsertsTheSineTag) {
     QTest::keyClick(large, Qt::Key_S, Qt::ShiftModifier);
     // The tag, and a blank after its first character, as every insertion at the caret.
     EXPECT_EQ(Large(), "2  [sin]  = 2; \n");
+}
+
+// A menu only borrows the focus: the equation display keeps its edit state, and letters typed
+// while the menu bar is in keyboard mode choose menus, not keys.
+TEST_F(CalculatorWindowTest, TheMenuBarBorrowsTheFocusWithoutEndingAnEdit) {
+    StartShown();
+    Click({K2, EQUALS});
+    QPlainTextEdit* large = Form().LargeDisplay();
+    large->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(Form().View().m_bLargeDisplayFocus, 1);
+    m_frame->menuBar()->setFocus(Qt::MenuBarFocusReason);
+    QTest::keyClick(m_frame->menuBar(), Qt::Key_S);
+    large->setFocus(Qt::MenuBarFocusReason);
+    EXPECT_EQ(Form().View().m_bLargeDisplayFocus, 1);
+    EXPECT_EQ(Form().View().m_bInsertPending, 0);
+    EXPECT_EQ(m_doc.BaseLevel().GetMemory(), 0.0);
 }
 
 TEST_F(CalculatorWindowTest, CaptionsSwitchBetweenPlainAndKeyNames) {

@@ -22,20 +22,20 @@ QHash<QString, const CalculatorKey*> BuildTable() {
     return table;
 }
 
+// Shift is part of the name: a key listed without it does not match with it held down.
 QString KeyName(const QKeyEvent& event) {
+    const QString shift = event.modifiers() & Qt::ShiftModifier ? "Shift+" : "";
     const int key = event.key();
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        const QString letter(QChar('A' + (key - Qt::Key_A)));
-        return event.modifiers() & Qt::ShiftModifier ? "Shift+" + letter : letter;
-    }
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return shift + QChar('A' + (key - Qt::Key_A));
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return "Enter";
+        return shift + "Enter";
     case Qt::Key_Backspace:
-        return "Backspace";
+        return shift + "Backspace";
     case Qt::Key_F9:
-        return "F9";
+        return shift + "F9";
     default:
         return {};
     }

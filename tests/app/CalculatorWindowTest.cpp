@@ -124,6 +124,20 @@ TEST_F(CalculatorWindowTest, KeyboardKeysRunTheirCommandsWhateverHasTheFocus) {
     EXPECT_EQ(Large(), "");
 }
 
+// Named keys match only with the modifiers of their table entry.
+TEST_F(CalculatorWindowTest, ShiftedNamedKeysAreNoAccelerators) {
+    StartShown();
+    QWidget* target = Form().Button(K7);
+    QTest::keyClicks(target, "12+3");
+    QTest::keyClick(target, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(target, Qt::Key_Backspace, Qt::ShiftModifier);
+    QTest::keyClick(target, Qt::Key_F9, Qt::ShiftModifier);
+    EXPECT_EQ(Small(), "3");
+    QTest::keyClick(target, Qt::Key_F9);
+    QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Small(), "9");
+}
+
 TEST_F(CalculatorWindowTest, ShiftSInTheFocusedLargeDisplayInsertsTheSineTag) {
     StartShown();
     Click({K2, EQUALS});

@@ -5,6 +5,9 @@
 
 #include <QApplication>
 
+#include <cerrno>
+#include <cstring>
+
 namespace tarvo {
 
 int RunCalculator(int argc, char** argv, const std::function<void(CMainFrame&)>& shown) {
@@ -14,6 +17,15 @@ int RunCalculator(int argc, char** argv, const std::function<void(CMainFrame&)>&
     IniSettingsStore settings;
     FormHost host;
     CCalculatorDoc document(host);
+    if (argc < 2) {
+        document.OnNewDocument();
+    } else if (!document.OnOpenDocument(argv[1])) {
+        const std::string reason = std::strerror(errno);
+        host.ShowMessage("Tarvo 2.0",
+                         std::string("The file ") + argv[1] + " could not be opened.\n" + reason,
+                         MessageButtons::Ok);
+        return 1;
+    }
     CMainFrame frame(document, host, settings);
     frame.show();
     if (shown)

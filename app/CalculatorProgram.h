@@ -1,5 +1,7 @@
 // The tarvo program: the application object, the settings store in the user's configuration
-// folder, the host, the document and the window, made in the order of start-up.
+// folder, the host, the document and the window, made in the order of start-up. A file named
+// on the command line becomes the document and names the window; when it cannot be opened,
+// the user is told and start-up fails.
 #pragma once
 
 #include <functional>

@@ -29,7 +29,7 @@ CMainFrame::CMainFrame(CCalculatorDoc& doc, FormHost& host, ISettingsStore& sett
     m_bTopmost = settings.ReadSettingInt(kSettingsSection, "Topmost", 0);
     m_form = new CalculatorForm(doc, host, settings, this);
     setCentralWidget(m_form);
-    setWindowTitle("Drelkin Software - Tarvo 2.0");
+    setWindowTitle(QString::fromStdString(doc.GetTitle()) + " - Tarvo 2.0");
     setWindowIcon(ApplicationIcon());
     CreateMenus();
     // A fixed frame: no maximize box, no sizing border.

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -36,6 +37,7 @@ protected:
     }
 
     CMainFrame& Start() {
+        m_doc.OnNewDocument();
         m_frame = std::make_unique<CMainFrame>(m_doc, m_host, m_settings);
         return *m_frame;
     }
@@ -83,6 +85,15 @@ TEST_F(CalculatorWindowTest, FirstStartShowsTheDefaults) {
     EXPECT_EQ(Form().Button(ANGLE)->text(), "deg");
     EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
     EXPECT_EQ(Large(), "");
+}
+
+// A document file named at start takes the company's place in the caption.
+TEST_F(CalculatorWindowTest, AnOpenedDocumentNamesTheWindow) {
+    const QString path = m_folder.path() + "/sums.txt";
+    QFile(path).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(m_doc.OnOpenDocument(path.toStdString()));
+    m_frame = std::make_unique<CMainFrame>(m_doc, m_host, m_settings);
+    EXPECT_EQ(m_frame->windowTitle(), "sums.txt - Tarvo 2.0");
 }
 
 TEST_F(CalculatorWindowTest, StartRestoresTheStoredSettingsAndLastCalculation) {

@@ -49,6 +49,7 @@ TEST(DamagedSettingsWindowsTest, TheCalculatorWindowStartsFromEveryTruncation) {
                 return tarvo::MessageAnswer::Ok;
             });
         tarvo::CCalculatorDoc document(host);
+        document.OnNewDocument();
         tarvo::CMainFrame frame(document, host, store);
         frame.show();
         QApplication::processEvents();

@@ -15,9 +15,13 @@ CLedraApp::CLedraApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CLedraApp::~CLedraApp() = default;
 
-void CLedraApp::InitInstance() {
+bool CLedraApp::InitInstance() {
     m_pMainWnd = std::make_unique<CMainFrame>(m_settings);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !m_pMainWnd->OpenDocument(arguments.at(1)))
+        return false;
     m_pMainWnd->show();
+    return true;
 }
 
 } // namespace mirelle

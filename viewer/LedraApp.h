@@ -16,8 +16,10 @@ public:
     CLedraApp(int& argc, char** argv);
     ~CLedraApp() override;
 
-    // Creates and shows the main window; the command line is not read.
-    void InitInstance();
+    // Creates and shows the main window, with the file named on the command line as its
+    // document when there is one; false, after telling the user, when that file cannot be
+    // opened, and start-up fails.
+    bool InitInstance();
 
 private:
     ViewerSettings m_settings;

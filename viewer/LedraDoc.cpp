@@ -2,6 +2,7 @@
 
 #include "ViewerSettings.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -14,10 +15,20 @@ void CLedraDoc::OnNewDocument(const ViewerSettings& settings) {
     m_bSavedHere = false;
 }
 
-void CLedraDoc::OnOpenDocument(const QString& path) {
+bool CLedraDoc::OnOpenDocument(const QString& path, QString& reason) {
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        reason = "It is a folder.";
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
     m_strTitle = QFileInfo(path).fileName();
     m_strPathName = path;
     m_bSavedHere = false;
+    return true;
 }
 
 bool CLedraDoc::OnSaveDocument(const QString& path, QString& reason) {

@@ -12,8 +12,9 @@ class CLedraDoc {
 public:
     // The new-document step: "DocSelect" 0 names the document the calculator's help.
     void OnNewDocument(const ViewerSettings& settings);
-    // The file's name becomes the title; its content is not read.
-    void OnOpenDocument(const QString& path);
+    // The file's name becomes the title; its content is not read. False, with the reason, when
+    // it cannot be opened for reading; the document stays as it was.
+    bool OnOpenDocument(const QString& path, QString& reason);
     // Writes an empty file; false with the reason when it cannot.
     bool OnSaveDocument(const QString& path, QString& reason);
 

@@ -179,10 +179,16 @@ void CMainFrame::OnFileOpen() {
         OpenDocument(path);
 }
 
-void CMainFrame::OpenDocument(const QString& path) {
-    m_doc.OnOpenDocument(path);
+bool CMainFrame::OpenDocument(const QString& path) {
+    QString reason;
+    if (!m_doc.OnOpenDocument(path, reason)) {
+        QMessageBox::warning(isVisible() ? this : nullptr, "Mirelle",
+                             "The file " + path + " could not be opened.\n" + reason);
+        return false;
+    }
     UpdateCaption();
     OnInitialUpdate();
+    return true;
 }
 
 // Save writes unasked only to a file this viewer wrote: a file that was merely opened for

@@ -36,7 +36,8 @@ public:
     void OnAppExit();
     void OnAppAbout();
     // The steps of Open and Save As once a file is chosen.
-    void OpenDocument(const QString& path);
+    // False, after telling the user, when the file cannot be opened.
+    bool OpenDocument(const QString& path);
     void SaveDocument(const QString& path);
 
 protected:

@@ -3,6 +3,7 @@
 
 int main(int argc, char** argv) {
     mirelle::CLedraApp application(argc, argv);
-    application.InitInstance();
+    if (!application.InitInstance())
+        return 1;
     return mirelle::CLedraApp::exec();
 }

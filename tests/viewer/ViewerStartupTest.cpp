@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,6 +122,24 @@ TEST_F(ViewerStartupTest, OpenNamesTheCaptionAndShowsTheDocumentPage) {
     EXPECT_EQ(frame.windowTitle(), "notes.txt - Mirelle");
     EXPECT_EQ(frame.View().source(), QUrl::fromLocalFile(Index()));
     EXPECT_FALSE(frame.View().toPlainText().contains("not shown"));
+}
+
+TEST_F(ViewerStartupTest, AFileThatCannotBeOpenedLeavesTheDocumentAsItWas) {
+    Prepare(Index());
+    CMainFrame frame(*m_settings);
+    for (const QString& path : {m_folder.path() + "/missing.txt", m_folder.path()}) {
+        QString text;
+        QTimer::singleShot(0, [&text] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            text = box->windowTitle() + " | " + box->text();
+            box->close();
+        });
+        EXPECT_FALSE(frame.OpenDocument(path));
+        EXPECT_TRUE(text.startsWith("Mirelle | The file " + path + " could not be opened.\n"))
+            << text.toStdString();
+        EXPECT_EQ(frame.windowTitle(), "TarvoCalc Help - Mirelle");
+    }
 }
 
 TEST_F(ViewerStartupTest, SaveWritesAnEmptyFile) {

@@ -12,7 +12,8 @@ void SaveCalculation(SaveKind kind, ISettingsStore& settings, ISaveHost& host,
         return;
     const std::string calc =
         RemoveLineBreaks(settings.ReadSettingString(kSettingsSection, "Current Calc", ""));
-    const std::string record = FormatCalcRecord(*id, timeStamp, calc);
+    // A record is one line, whatever was pasted into the ID.
+    const std::string record = FormatCalcRecord(RemoveLineBreaks(*id), timeStamp, calc);
     std::string path;
     if (kind == SaveKind::Save) {
         settings.WriteSettingString(kSettingsSection, "File Entry", record);

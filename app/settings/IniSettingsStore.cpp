@@ -1,5 +1,6 @@
 #include "IniSettingsStore.h"
 
+#include <QDebug>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -43,6 +44,12 @@ IniSettingsStore::Location IniSettingsStore::Locate(const std::string& section,
     return {file.get(), FromBytes(group) + "/" + FromBytes(key)};
 }
 
+void IniSettingsStore::Save(QSettings& file) {
+    file.sync();
+    if (file.status() == QSettings::AccessError && m_reportedFiles.insert(file.fileName()).second)
+        qWarning().noquote() << "Settings could not be saved to" << file.fileName();
+}
+
 int IniSettingsStore::ReadSettingInt(const std::string& section, const std::string& key,
                                      int defaultValue) {
     const auto [file, name] = Locate(section, key);
@@ -76,7 +83,7 @@ void IniSettingsStore::WriteSettingInt(const std::string& section, const std::st
                                        int value) {
     const auto [file, name] = Locate(section, key);
     file->setValue(name, value);
-    file->sync();
+    Save(*file);
 }
 
 void IniSettingsStore::WriteSettingString(const std::string& section, const std::string& key,
@@ -87,7 +94,7 @@ void IniSettingsStore::WriteSettingString(const std::string& section, const std:
         file->setValue(name, QString::fromUtf8(bytes));
     else
         file->setValue(name, bytes);
-    file->sync();
+    Save(*file);
 }
 
 } // namespace tarvo

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 
 class QSettings;
 
@@ -38,9 +39,14 @@ private:
         QString key;
     };
     Location Locate(const std::string& section, const std::string& key);
+    // Writes the file at once. The calculator goes on when that fails (the values stay in
+    // memory for the next write), so the failure is reported on the error output, once per
+    // file, as QSettings keeps its first error.
+    void Save(QSettings& file);
 
     QString m_root;
     std::map<QString, std::unique_ptr<QSettings>> m_files;
+    std::set<QString> m_reportedFiles;
 };
 
 } // namespace tarvo

@@ -15,8 +15,14 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_folder.isValid());
         qputenv("XDG_CONFIG_HOME", m_folder.path().toUtf8());
+        s_warnings.clear();
+        m_previousHandler = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { s_warnings << text; });
     }
-    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
+    void TearDown() override {
+        qunsetenv("XDG_CONFIG_HOME");
+        qInstallMessageHandler(m_previousHandler);
+    }
 
     QString CalculatorFile() const { return m_folder.path() + "/Drelkin Software/Tarvo 2.0.ini"; }
 
@@ -27,6 +33,10 @@ protected:
     }
 
     QTemporaryDir m_folder;
+    static inline QStringList s_warnings; // Qt's messages during the test
+
+private:
+    QtMessageHandler m_previousHandler = nullptr;
 };
 
 TEST_F(IniSettingsStoreTest, MissingValuesReadAsTheirDefaults) {
@@ -64,6 +74,23 @@ TEST_F(IniSettingsStoreTest, WritesReachTheFileAtOnce) {
     EXPECT_EQ(reader.ReadSettingString("Settings", "Current Calc"), "1 + 1 = 2; \r\n");
 }
 
+TEST_F(IniSettingsStoreTest, AFailedWriteIsReportedOnceAndKeptForTheNextWriteThatCan) {
+    const QString folder = m_folder.path() + "/Drelkin Software";
+    WriteFile(folder, "a file where the settings folder belongs");
+
+    IniSettingsStore store;
+    store.WriteSettingString("Settings", "Last Calc", "2 + 2 = 4; ");
+    store.WriteSettingInt("Settings", "Key Sound", 1);
+    EXPECT_EQ(s_warnings, QStringList{"Settings could not be saved to " + CalculatorFile()});
+
+    QFile::remove(folder);
+    store.WriteSettingInt("Settings", "Topmost", 1);
+    EXPECT_EQ(s_warnings.size(), 1);
+    IniSettingsStore reader;
+    EXPECT_EQ(reader.ReadSettingString("Settings", "Last Calc"), "2 + 2 = 4; ");
+    EXPECT_EQ(reader.ReadSettingInt("Settings", "Topmost", 0), 1);
+}
+
 TEST_F(IniSettingsStoreTest, ViewerSectionIsTheViewersOwnFile) {
     IniSettingsStore store;
     store.WriteSettingString("Mirelle\\Settings", "Document", "/usr/share/tarvo/helpindex.html");
@@ -85,7 +112,7 @@ TEST_F(IniSettingsStoreTest, UnreadableValuesReadAsTheirDefaults) {
     EXPECT_EQ(store.ReadSettingInt("Settings", "HighResolution", 0), 0);
 }
 
-TEST_F(IniSettingsStoreTest, BinaryGarbageFileReadsAsDefaults) {
+TEST_F(IniSettingsStoreTest, BinaryGarbageFileReadsAsDefaultsAndTakesNewValues) {
     QDir().mkpath(m_folder.path() + "/Drelkin Software");
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i)
@@ -94,6 +121,9 @@ TEST_F(IniSettingsStoreTest, BinaryGarbageFileReadsAsDefaults) {
     IniSettingsStore store;
     EXPECT_EQ(store.ReadSettingInt("Settings", "NormalResolution", 1), 1);
     EXPECT_EQ(store.ReadSettingString("Settings", "Last Calc", ""), "");
+    store.WriteSettingString("Settings", "Last Calc", "1 + 1 = 2; ");
+    EXPECT_TRUE(s_warnings.isEmpty());
+    EXPECT_EQ(IniSettingsStore().ReadSettingString("Settings", "Last Calc"), "1 + 1 = 2; ");
 }
 
 } // namespace

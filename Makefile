@@ -50,7 +50,7 @@ sanitize: locale
 FUZZ_SECONDS := 60
 FUZZ_TARGETS := ReplayEquation BrowseCalcFile TypeHexTexts EnterSample ReadDamagedSettings
 fuzz:
-	$(MAKE) deps PACKAGES="clang libclang-rt-14-dev"
+	$(MAKE) deps PACKAGES="$(PACKAGES) clang libclang-rt-14-dev"
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	for target in $(FUZZ_TARGETS); do \

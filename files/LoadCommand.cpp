@@ -12,10 +12,11 @@ void FinishLoad(CCalculatorView& view, BrowserResult result) {
     CCalcLevel& level = view.CurrentLevel();
     level.m_bLoadPending = 1;
     level.m_nLoadMode = result == BrowserResult::Insert ? 1 : 0;
+    // The equation text never holds the number being typed (or a function result), and ReCalc
+    // would refuse to run while there is one: the load would wait and replace the calculation
+    // at some later RC. The number ends here, and the load happens now.
+    level.ClearEntry();
     view.ReCalc();
-    // ReCalc refuses while a number is being typed; such a load is dropped, so that no later
-    // ReCalc replaces the calculation with it.
-    view.CurrentLevel().m_bLoadPending = 0;
 }
 
 } // namespace tarvo

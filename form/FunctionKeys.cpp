@@ -94,13 +94,13 @@ void CCalculatorView::OnLog() {
         " [log] ", [](double x) { return std::log10(x); }, kRecalcLogarithmZero);
 }
 
-// For 1/x, ln and log a zero operand is an error rather than nothing to do.
+// For 1/x, ln and log a zero operand, or none at all, is an error rather than nothing to do.
 void CCalculatorView::ComputeWithZeroError(const std::string& tag, double (*compute)(double),
                                            const char* recalcText) {
     m_bExponentEntry = 0;
-    if (InsertIntoEditedEquation(tag) || m_strSmallDisplay.empty())
+    if (InsertIntoEditedEquation(tag))
         return;
-    const double x = GetCurrentOperand();
+    const double x = m_strSmallDisplay.empty() ? 0 : GetCurrentOperand();
     if (x != 0) {
         FinishFunction(tag, compute(x));
     } else if (m_bRecalcRunning) {

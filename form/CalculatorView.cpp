@@ -67,9 +67,11 @@ double CCalculatorView::GetCurrentOperand() {
 }
 
 double CCalculatorView::GetFunctionArgument(const std::string& tag) {
-    if (InsertIntoEditedEquation(tag) || m_strSmallDisplay.empty())
-        return 0;
-    return GetCurrentOperand();
+    return InsertIntoEditedEquation(tag) ? 0 : GetDisplayedOperand();
+}
+
+double CCalculatorView::GetDisplayedOperand() {
+    return m_strSmallDisplay.empty() ? 0 : GetCurrentOperand();
 }
 
 // A value computed by a key replaces the operand that a closing parenthesis delivered.

@@ -136,6 +136,8 @@ private:
     void EnterText(const std::string& text);
     double GetCurrentOperand();
     double GetFunctionArgument(const std::string& tag);
+    // The operand of a function key: none (0) while the small display is empty.
+    double GetDisplayedOperand();
     void ShowFunctionResult(const std::string& tag, double value);
     void ScrollLargeDisplay();
     void FormatDisplayValue(double value);

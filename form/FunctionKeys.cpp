@@ -100,7 +100,7 @@ void CCalculatorView::ComputeWithZeroError(const std::string& tag, double (*comp
     m_bExponentEntry = 0;
     if (InsertIntoEditedEquation(tag))
         return;
-    const double x = m_strSmallDisplay.empty() ? 0 : GetCurrentOperand();
+    const double x = GetDisplayedOperand();
     if (x != 0) {
         FinishFunction(tag, compute(x));
     } else if (m_bRecalcRunning) {

@@ -69,7 +69,18 @@ std::string CCalcLevel::Evaluate() {
     return RemoveSpaces(std::move(text));
 }
 
+// A division by zero leaves the level as it was before the key: the division waits for a
+// corrected divisor, which the next digits type.
 std::string CCalcLevel::ApplyOperator(int op) {
+    OperatorState before = SaveOperatorState();
+    m_bDivideError = 0;
+    std::string result = ApplyOperatorOnce(op);
+    if (m_bDivideError)
+        RestoreOperatorState(std::move(before));
+    return result;
+}
+
+std::string CCalcLevel::ApplyOperatorOnce(int op) {
     if (m_bLeftFromParen) {
         ClearEntry();
         ShiftOperator(op);
@@ -81,21 +92,46 @@ std::string CCalcLevel::ApplyOperator(int op) {
     return ApplyWithoutDeferred(op);
 }
 
-// Resolves the multiplicative operation and then the deferred additive one.
+// A multiplicative operation waits above a deferred additive one. Another multiplicative
+// operator evaluates it and keeps the addition deferred, so that precedence holds for chains
+// of any length; any other operator resolves both.
 std::string CCalcLevel::ApplyDeferred(int op) {
     if (m_nRightState == 0) {
+        if (m_strEntry.empty())
+            return ReplaceDeferredOperator(op);
         m_dRight = GetEntryValue();
         m_nRightState = 1;
     }
     std::string result = Evaluate();
     if (m_bDivideError)
-        return ""; // the deferred operation stays for the corrected divisor
+        return "";
+    if (IsMultiplicative(op)) {
+        m_nPendingOp = op;
+        m_nCurrentOp = op;
+        return result;
+    }
+    return ResolveDeferred(op);
+}
+
+// An operator right after the multiplicative one replaces it; the deferred addition then
+// stays only under another multiplicative operator.
+std::string CCalcLevel::ReplaceDeferredOperator(int op) {
+    if (IsMultiplicative(op)) {
+        m_nPendingOp = op;
+        m_nCurrentOp = op;
+        return "";
+    }
+    return ResolveDeferred(op);
+}
+
+// The deferred additive operation takes the accumulated product as its right operand.
+std::string CCalcLevel::ResolveDeferred(int op) {
     m_dRight = m_dLeft;
     m_dLeft = m_dSaved;
     m_nRightState = m_nLeftState;
     m_nLeftState = m_nSavedState;
     m_nPendingOp = m_nSavedOp;
-    result = Evaluate();
+    std::string result = Evaluate();
     m_dSaved = 0;
     m_nSavedState = 0;
     m_nSavedOp = OP_NONE;
@@ -128,11 +164,34 @@ std::string CCalcLevel::ApplyWithoutDeferred(int op) {
         m_nLeftState = m_nRightState;
         m_dRight = 0;
         m_nRightState = 0;
+        m_bRightFromParen = 0; // the operand moved to the left: no key may take it as right
         ClearEntry();
     }
     if (m_nRightState != 0)
         return Evaluate();
     return "";
+}
+
+CCalcLevel::OperatorState CCalcLevel::SaveOperatorState() const {
+    return {m_dLeft,          m_dRight,          m_dSaved,     m_dLastResult, m_nLeftState,
+            m_nRightState,    m_nSavedState,     m_nCurrentOp, m_nPendingOp,  m_nSavedOp,
+            m_bLeftFromParen, m_bRightFromParen, m_strEntry};
+}
+
+void CCalcLevel::RestoreOperatorState(OperatorState state) {
+    m_dLeft = state.left;
+    m_dRight = state.right;
+    m_dSaved = state.saved;
+    m_dLastResult = state.lastResult;
+    m_nLeftState = state.leftState;
+    m_nRightState = state.rightState;
+    m_nSavedState = state.savedState;
+    m_nCurrentOp = state.currentOp;
+    m_nPendingOp = state.pendingOp;
+    m_nSavedOp = state.savedOp;
+    m_bLeftFromParen = state.leftFromParen;
+    m_bRightFromParen = state.rightFromParen;
+    m_strEntry = std::move(state.entry);
 }
 
 double CCalcLevel::GetEntryValue() const {
@@ -167,6 +226,8 @@ void CCalcLevel::ResetOperands() {
     // A pending power or parenthesis operand belongs to the calculation being reset.
     m_dPowerA = 0;
     m_dPowerB = 0;
+    m_nPendingPower = PendingPower::None;
+    m_bDivideError = 0;
     m_bLeftFromParen = 0;
     m_bRightFromParen = 0;
 }

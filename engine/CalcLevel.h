@@ -17,6 +17,9 @@ enum OperatorCode : int {
     OP_DIVIDE = 4,
 };
 
+// The two-phase power waiting in a level for its second number.
+enum class PendingPower { None, Power, Root };
+
 class CCalcLevel {
 public:
     explicit CCalcLevel(IMessageBox& messages) : m_messages(messages) {}
@@ -26,7 +29,8 @@ public:
 
     // An operator key, = or ) arrives; returns the text of the value computed last, or "".
     std::string ApplyOperator(int op);
-    // Applies m_nPendingOp to m_dLeft and m_dRight; "" when nothing was computed.
+    // Applies m_nPendingOp to m_dLeft and m_dRight; "" when nothing was computed. After a
+    // division by zero m_bDivideError tells that the last operator key failed.
     std::string Evaluate();
     double GetEntryValue() const;
     double GetValue(const std::string& text) const;
@@ -65,6 +69,8 @@ public:
     double m_dFunctionValue = 0;
     double m_dPowerA = 0;
     double m_dPowerB = 0;
+    // Which power waits: a base of 0 waits as well as any other.
+    PendingPower m_nPendingPower = PendingPower::None;
     double m_dLeft = 0;
     double m_dRight = 0;
     double m_dSaved = 0;
@@ -80,7 +86,20 @@ public:
     CCalcLevel* m_pParent = nullptr;
 
 private:
+    // What an operator key may change, kept so that a failed division changes nothing.
+    struct OperatorState {
+        double left, right, saved, lastResult;
+        int leftState, rightState, savedState, currentOp, pendingOp, savedOp;
+        int leftFromParen, rightFromParen;
+        std::string entry;
+    };
+    OperatorState SaveOperatorState() const;
+    void RestoreOperatorState(OperatorState state);
+
+    std::string ApplyOperatorOnce(int op);
     std::string ApplyDeferred(int op);
+    std::string ReplaceDeferredOperator(int op);
+    std::string ResolveDeferred(int op);
     std::string ApplyWithoutDeferred(int op);
 
     IMessageBox& m_messages;

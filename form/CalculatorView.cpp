@@ -66,12 +66,34 @@ double CCalculatorView::GetCurrentOperand() {
     return level.GetValue(m_strSmallDisplay);
 }
 
-double CCalculatorView::GetFunctionArgument(const std::string& tag) {
-    return InsertIntoEditedEquation(tag) ? 0 : GetDisplayedOperand();
+std::optional<double> CCalculatorView::GetFunctionArgument(const std::string& tag) {
+    if (InsertIntoEditedEquation(tag))
+        return std::nullopt;
+    return GetDisplayedOperand();
 }
 
-double CCalculatorView::GetDisplayedOperand() {
-    return m_strSmallDisplay.empty() ? 0 : GetCurrentOperand();
+std::optional<double> CCalculatorView::GetDisplayedOperand() {
+    if (m_strSmallDisplay.empty())
+        return std::nullopt;
+    return GetCurrentOperand();
+}
+
+// A power takes its operands out of the level: the power's value, not the parenthesis
+// value, is what the next operator continues with.
+double CCalculatorView::TakeOperand() {
+    const double value = GetCurrentOperand();
+    CCalcLevel& level = CurrentLevel();
+    if (level.m_bLeftFromParen) {
+        level.m_dLeft = 0;
+        level.m_nLeftState = 0;
+        level.m_bLeftFromParen = 0;
+    } else if (level.m_bRightFromParen) {
+        level.m_dRight = 0;
+        level.m_nRightState = 0;
+        level.m_bRightFromParen = 0;
+    }
+    level.m_bFunctionValue = 0;
+    return value;
 }
 
 // A value computed by a key replaces the operand that a closing parenthesis delivered.
@@ -164,10 +186,12 @@ void CCalculatorView::OpenLevel() {
     m_pLevels[m_nOpenLevel] = std::move(level);
 }
 
-std::string CCalculatorView::CloseLevel() {
+std::optional<std::string> CCalculatorView::CloseLevel() {
     m_bSmallDisplayIsEntry = false;
     CCalcLevel& level = CurrentLevel();
     std::string result = level.ApplyOperator(OP_EQUALS);
+    if (level.m_bDivideError)
+        return std::nullopt;
     CCalcLevel& parent = *level.m_pParent;
     if (parent.m_nCurrentOp < 1 && parent.m_nPendingOp < 1) {
         parent.m_dLeft = level.m_dLeft;

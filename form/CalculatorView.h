@@ -135,9 +135,12 @@ private:
     // Shared routines of the keys.
     void EnterText(const std::string& text);
     double GetCurrentOperand();
-    double GetFunctionArgument(const std::string& tag);
-    // The operand of a function key: none (0) while the small display is empty.
-    double GetDisplayedOperand();
+    // The operand of a function key; none after an insertion into the edited equation.
+    std::optional<double> GetFunctionArgument(const std::string& tag);
+    // The operand of a function key: none while the small display is empty.
+    std::optional<double> GetDisplayedOperand();
+    // The current operand, taken out of the level where a parenthesis delivered it.
+    double TakeOperand();
     void ShowFunctionResult(const std::string& tag, double value);
     void ScrollLargeDisplay();
     void FormatDisplayValue(double value);
@@ -164,7 +167,8 @@ private:
 
     // The parenthesis level table.
     void OpenLevel();
-    std::string CloseLevel();
+    // The text of the level's value; none when its division failed and the level stays open.
+    std::optional<std::string> CloseLevel();
     void DeleteOpenLevels();
 
     // Pieces of the keys.
@@ -172,9 +176,10 @@ private:
     void CompletePendingPower();
     void ChangeExponentSign();
     void ChangeValueSign();
+    bool RemoveSignChangedNumber();
     void StoreOperandValue(double value);
     void RecallRegister(double value);
-    double BeginFunction(const std::string& tag);
+    std::optional<double> BeginFunction(const std::string& tag);
     void FinishFunction(const std::string& tag, double result);
     void ComputeUnary(const std::string& tag, double (*compute)(double));
     void ComputeTrig(const std::string& tag, double (*circular)(double),
@@ -183,7 +188,9 @@ private:
     void ComputeWithZeroError(const std::string& tag, double (*compute)(double),
                               const char* recalcText);
     void ShowConstantResult(const std::string& tag);
-    double StartPower(const std::string& tag);
+    void StartPower(PendingPower kind, const std::string& tag);
+    void CompletePower();
+    void CompleteRoot();
     void ShowPowerResult(double result, const char* nanText);
 
     CCalculatorDoc& m_doc;

@@ -18,6 +18,7 @@ void TrimTrailingSpace(std::string& text) {
     const auto last = text.find_last_not_of(kWhiteSpace);
     text.erase(last == std::string::npos ? 0 : last + 1);
 }
+constexpr std::string_view kSignSegment = " [neg] ";
 const char* const kNegativeSignError =
     "Error #102, Illegal negative sign placement - place after exponent";
 
@@ -80,8 +81,9 @@ void CCalculatorView::OnExponent() {
 
 void CCalculatorView::OnChangeSign() {
     const CCalcLevel& level = CurrentLevel();
-    const bool onePowerPending = (level.m_dPowerA != 0) != (level.m_dPowerB != 0);
-    if (onePowerPending && level.m_strEntry.empty()) {
+    const bool operandMissing =
+        level.m_strEntry.empty() && !level.m_bLeftFromParen && !level.m_bRightFromParen;
+    if (level.m_nPendingPower != PendingPower::None && operandMissing) {
         m_host.ShowMessage(kErrorTitle, kNegativeSignError);
         return;
     }
@@ -123,7 +125,7 @@ void CCalculatorView::InsertSignChange() {
             return;
         }
     }
-    AppendToInsertion(" [neg] ");
+    AppendToInsertion(std::string(kSignSegment));
 }
 
 void CCalculatorView::ChangeExponentSign() {
@@ -139,25 +141,28 @@ void CCalculatorView::ChangeExponentSign() {
     const double value = NumericValue(text);
     level.m_dFunctionValue = value;
     level.m_dLastResult = value;
-    AppendToLargeDisplay(" [neg] ");
+    AppendToLargeDisplay(std::string(kSignSegment));
     level.m_strEntry = text;
     SetSmallDisplay(text);
     ShowSmallDisplay();
     m_bExponentEntry = 0;
 }
 
+// The negated value stays the operand in full; digits typed next still extend the entry.
 void CCalculatorView::ChangeValueSign() {
     const double value = -1 * GetCurrentOperand();
     StoreOperandValue(value);
     FormatDisplayValue(value);
-    AppendToLargeDisplay(" [neg] ");
-    CurrentLevel().m_strEntry = m_strSmallDisplay;
+    AppendToLargeDisplay(std::string(kSignSegment));
+    CCalcLevel& level = CurrentLevel();
+    level.m_strEntry = m_strSmallDisplay;
+    level.m_bFunctionValue = 1;
     ShowSmallDisplay();
 }
 
 void CCalculatorView::OnBackspace() {
     CCalcLevel& level = CurrentLevel();
-    if (level.m_strEntry.empty() || m_bResultShown)
+    if (level.m_strEntry.empty() || m_bResultShown || RemoveSignChangedNumber())
         return;
     if (!m_strSmallDisplay.empty())
         SetSmallDisplay(m_strSmallDisplay.substr(0, m_strSmallDisplay.size() - 1));
@@ -166,6 +171,29 @@ void CCalculatorView::OnBackspace() {
     BackspaceLargeDisplay(m_strLargeDisplay);
     m_host.ShowLargeDisplay(m_strLargeDisplay);
     ScrollLargeDisplay();
+}
+
+// Right after +/- the number and its sign tags go together, so that both displays and the
+// operand agree. A negated parenthesis value is a computed value, which backspace keeps.
+bool CCalculatorView::RemoveSignChangedNumber() {
+    std::string_view text = m_strLargeDisplay;
+    if (!text.ends_with(kSignSegment))
+        return false;
+    CCalcLevel& level = CurrentLevel();
+    if (level.m_bLeftFromParen || level.m_bRightFromParen)
+        return true;
+    while (text.ends_with(kSignSegment))
+        text.remove_suffix(kSignSegment.size());
+    const auto blank = text.find_last_of(" \n");
+    m_strLargeDisplay.resize(blank == std::string_view::npos ? 0 : blank + 1);
+    SetSmallDisplay("");
+    level.ClearEntry();
+    level.m_dLastResult = 0;
+    level.m_bFunctionValue = 0;
+    ShowSmallDisplay();
+    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ScrollLargeDisplay();
+    return true;
 }
 
 void CCalculatorView::OnClearEntry() {

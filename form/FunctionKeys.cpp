@@ -23,7 +23,7 @@ const char* const kRecalcLogarithmZero =
 
 } // namespace
 
-double CCalculatorView::BeginFunction(const std::string& tag) {
+std::optional<double> CCalculatorView::BeginFunction(const std::string& tag) {
     m_bExponentEntry = 0;
     return GetFunctionArgument(tag);
 }
@@ -35,16 +35,18 @@ void CCalculatorView::FinishFunction(const std::string& tag, double result) {
 
 void CCalculatorView::OnPercent() {
     const std::string tag = " [%] ";
-    const double x = BeginFunction(tag);
-    if (x > 0)
-        FinishFunction(tag, x * 0.01);
+    const std::optional<double> x = BeginFunction(tag);
+    if (x && *x > 0)
+        FinishFunction(tag, *x * 0.01);
 }
 
+// A function whose value at 0 is 0 leaves a zero operand as it is; the others compute it.
 void CCalculatorView::OnSquare() {
     const std::string tag = " [x^2] ";
-    const double x = BeginFunction(tag);
-    if (x == 0)
+    const std::optional<double> operand = BeginFunction(tag);
+    if (!operand || *operand == 0)
         return;
+    const double x = *operand;
     if ((x > 0 && x < 1e-153) || x > 1e153 || x < -1e153) {
         m_host.ShowMessage("Range Error", "Error #104: Result of this calculation is out of range");
         return;
@@ -54,9 +56,10 @@ void CCalculatorView::OnSquare() {
 
 void CCalculatorView::OnSquareRoot() {
     const std::string tag = " [sqrt] ";
-    const double x = BeginFunction(tag);
-    if (x == 0)
+    const std::optional<double> operand = BeginFunction(tag);
+    if (!operand || *operand == 0)
         return;
+    const double x = *operand;
     if (x < 0) {
         m_host.ShowMessage("Input Error",
                            "Error #105: Attempting to take the square root of a negative number");
@@ -74,9 +77,9 @@ void CCalculatorView::OnTenPower() {
 }
 
 void CCalculatorView::ComputeUnary(const std::string& tag, double (*compute)(double)) {
-    const double x = BeginFunction(tag);
-    if (x != 0)
-        FinishFunction(tag, compute(x));
+    const std::optional<double> x = BeginFunction(tag);
+    if (x && (*x != 0 || compute(0) != 0))
+        FinishFunction(tag, compute(*x));
 }
 
 void CCalculatorView::OnReciprocal() {
@@ -100,7 +103,7 @@ void CCalculatorView::ComputeWithZeroError(const std::string& tag, double (*comp
     m_bExponentEntry = 0;
     if (InsertIntoEditedEquation(tag))
         return;
-    const double x = GetDisplayedOperand();
+    const double x = GetDisplayedOperand().value_or(0);
     if (x != 0) {
         FinishFunction(tag, compute(x));
     } else if (m_bRecalcRunning) {
@@ -128,17 +131,18 @@ void CCalculatorView::OnTan() {
 
 void CCalculatorView::ComputeTrig(const std::string& tag, double (*circular)(double),
                                   double (*hyperbolic)(double)) {
-    const double x = BeginFunction(tag);
-    if (x == 0)
+    const std::optional<double> x = BeginFunction(tag);
+    const auto compute = m_bHyperbolic ? hyperbolic : circular;
+    if (!x || (*x == 0 && compute(0) == 0))
         return;
     if (m_bHyperbolic)
-        FinishFunction(tag, hyperbolic(x));
+        FinishFunction(tag, hyperbolic(*x));
     else if (m_nAngleMode == 0)
-        FinishFunction(tag, circular(x / 180 * kPi));
+        FinishFunction(tag, circular(*x / 180 * kPi));
     else if (m_nAngleMode == 1)
-        FinishFunction(tag, circular(x));
+        FinishFunction(tag, circular(*x));
     else
-        FinishFunction(tag, circular(x / 180 * 0.9 * kPi));
+        FinishFunction(tag, circular(*x / 180 * 0.9 * kPi));
 }
 
 void CCalculatorView::OnAsin() {
@@ -154,10 +158,10 @@ void CCalculatorView::OnAtan() {
 }
 
 void CCalculatorView::ComputeInverseTrig(const std::string& tag, double (*inverse)(double)) {
-    const double x = BeginFunction(tag);
-    if (x == 0)
+    const std::optional<double> x = BeginFunction(tag);
+    if (!x || (*x == 0 && inverse(0) == 0))
         return;
-    const double radians = inverse(x);
+    const double radians = inverse(*x);
     if (m_nAngleMode == 0)
         FinishFunction(tag, radians * 180 / kPi);
     else if (m_nAngleMode == 1)
@@ -198,34 +202,49 @@ void CCalculatorView::OnFactorial() {
     double product = 1;
     for (double counter = 1; counter <= n; ++counter)
         product *= counter;
-    level.m_dRight = 0;
-    level.m_nRightState = 0;
-    FormatDisplayValue(product);
-    ShowConstantResult(" [n!] ");
+    // The product is the operand from now on, in full, also in place of a parenthesis value.
+    ShowFunctionResult(" [n!] ", product);
 }
 
+// A power key while a power waits completes it first, so that powers chain left to right.
 void CCalculatorView::OnPower() {
     m_bExponentEntry = 0;
     if (InsertIntoEditedEquation(" [y^x] "))
         return;
-    CCalcLevel& level = CurrentLevel();
-    if (level.m_dPowerA == 0) {
-        level.m_dPowerA = StartPower(" [y^x] ");
-        return;
-    }
-    ShowPowerResult(std::pow(level.m_dPowerA, level.m_dPowerB),
-                    "Function Input Error, #106 - Illegal negative base, Remove [neg] from y term");
+    CompletePendingPower();
+    StartPower(PendingPower::Power, " [y^x] ");
 }
 
 void CCalculatorView::OnRoot() {
     m_bExponentEntry = 0;
     if (InsertIntoEditedEquation(" [y^1/x] "))
         return;
+    CompletePendingPower();
+    StartPower(PendingPower::Root, " [y^1/x] ");
+}
+
+// The first phase of a power: the current operand becomes the base, and the entry empties so
+// that the next digits type the second operand.
+void CCalculatorView::StartPower(PendingPower kind, const std::string& tag) {
     CCalcLevel& level = CurrentLevel();
-    if (level.m_dPowerB == 0) {
-        level.m_dPowerB = StartPower(" [y^1/x] ");
-        return;
-    }
+    m_bResultShown = 0;
+    const double base = TakeOperand();
+    (kind == PendingPower::Power ? level.m_dPowerA : level.m_dPowerB) = base;
+    level.m_nPendingPower = kind;
+    FormatDisplayValue(base);
+    level.ClearEntry();
+    ShowSmallDisplay();
+    AppendToLargeDisplay(tag);
+}
+
+void CCalculatorView::CompletePower() {
+    const CCalcLevel& level = CurrentLevel();
+    ShowPowerResult(std::pow(level.m_dPowerA, level.m_dPowerB),
+                    "Function Input Error, #106 - Illegal negative base, Remove [neg] from y term");
+}
+
+void CCalculatorView::CompleteRoot() {
+    CCalcLevel& level = CurrentLevel();
     const double base = level.m_dPowerB;
     if (level.m_dPowerA == 0) {
         m_host.ShowMessage("Error Message #107", "Attempted Division by Zero. Please edit x term "
@@ -240,19 +259,6 @@ void CCalculatorView::OnRoot() {
                             "[neg] from y term");
 }
 
-// The first phase of a power: the shown number becomes the base, and the entry empties so
-// that the next digits type the second operand.
-double CCalculatorView::StartPower(const std::string& tag) {
-    CCalcLevel& level = CurrentLevel();
-    m_bResultShown = 0;
-    const double base = level.GetValue(m_strSmallDisplay);
-    FormatDisplayValue(base);
-    level.ClearEntry();
-    ShowSmallDisplay();
-    AppendToLargeDisplay(tag);
-    return base;
-}
-
 void CCalculatorView::ShowPowerResult(double result, const char* nanText) {
     CCalcLevel& level = CurrentLevel();
     const bool failed = std::isnan(result);
@@ -261,12 +267,16 @@ void CCalculatorView::ShowPowerResult(double result, const char* nanText) {
         result = 0;
     }
     FormatDisplayValue(result);
+    // The next operator and "=" take the full value, not the text rounded for the display.
     level.m_dLastResult = result;
+    level.m_dFunctionValue = result;
+    level.m_bFunctionValue = 1;
     level.m_strEntry = m_strSmallDisplay;
     ShowSmallDisplay();
     AppendToLargeDisplay(failed ? "[error]" : " ");
     level.m_dPowerA = 0;
     level.m_dPowerB = 0;
+    level.m_nPendingPower = PendingPower::None;
     m_nMathError = 0; // the power reports its own failure; no stale error for a later key
 }
 

@@ -3,12 +3,14 @@
 
 namespace tarvo {
 
+// The number on show is stored: a function value, a first operand, or after "=" the result
+// or a new number typed. While the second operand of an operation is typed, the left operand.
 void CCalculatorView::OnMemoryStore() {
     CCalcLevel& level = CurrentLevel();
-    if (level.m_nLeftState == 0 && !level.m_bFunctionValue)
-        level.SetMemory(level.GetValue(m_strSmallDisplay));
-    else if (level.m_bFunctionValue)
+    if (level.m_bFunctionValue)
         level.SetMemory(level.m_dFunctionValue);
+    else if (level.m_nLeftState == 0 || level.m_nCurrentOp == OP_EQUALS)
+        level.SetMemory(GetCurrentOperand());
     else
         level.SetMemory(level.m_dLeft);
 }

@@ -16,19 +16,18 @@ void CCalculatorView::OnAdd() {
     ApplyOperatorKey(" + ", OP_ADD);
 }
 
-// A pending y^x or y^1/x takes the shown number as its second operand and is computed.
+// A pending y^x or y^1/x takes the current operand as its second operand and is computed.
 void CCalculatorView::CompletePendingPower() {
     CCalcLevel& level = CurrentLevel();
-    if (level.m_dPowerA == 0 && level.m_dPowerB == 0)
+    if (level.m_nPendingPower == PendingPower::None)
         return; // nothing pending: the shown number is not read, however long it is
-    const double value = level.GetValue(m_strSmallDisplay);
-    if (level.m_dPowerA != 0) {
+    const double value = TakeOperand();
+    if (level.m_nPendingPower == PendingPower::Power) {
         level.m_dPowerB = value;
-        OnPower();
-    }
-    if (level.m_dPowerB != 0) {
+        CompletePower();
+    } else {
         level.m_dPowerA = value;
-        OnRoot();
+        CompleteRoot();
     }
 }
 
@@ -49,6 +48,8 @@ void CCalculatorView::ApplyOperatorKey(const char* segment, int op) {
     if (level.m_nCurrentOp > 0 && level.m_strEntry.empty())
         level.m_dLastResult = 0;
     const std::string result = level.ApplyOperator(op);
+    if (level.m_bDivideError)
+        return; // the division waits for its divisor; the key leaves no trace
     if (!result.empty())
         SetSmallDisplay(result);
     ShowSmallDisplay();
@@ -76,9 +77,11 @@ void CCalculatorView::OnCloseParen() {
     if (m_nOpenLevel < 0)
         return;
     CompletePendingPower();
-    const std::string result = CloseLevel();
-    if (!result.empty()) {
-        SetSmallDisplay(result);
+    const std::optional<std::string> result = CloseLevel();
+    if (!result)
+        return;
+    if (!result->empty()) {
+        SetSmallDisplay(*result);
         ShowSmallDisplay();
     }
     SetParenStatus();
@@ -102,9 +105,11 @@ void CCalculatorView::OnEquals() {
     if (!result.empty()) {
         SetSmallDisplay(result);
     } else if (level.m_bDivideError) {
-        level.m_bDivideError = 0;
         return;
     }
+    // The equation's value in full, also where it came from a parenthesis or a function: the
+    // keys after "=" compute with it rather than with the text rounded for the display.
+    level.m_dLastResult = level.m_dLeft;
     ShowSmallDisplay();
     m_strLargeDisplay += " = ";
     m_strLargeDisplay += m_strSmallDisplay;

@@ -46,7 +46,9 @@ struct CCalculatorView::ReplayState {
 };
 
 void CCalculatorView::ReCalc() {
-    if (!CurrentLevel().m_strEntry.empty())
+    // A number being typed blocks the replay, but not the divisor of a failed division: the
+    // message asks the user to correct it with ReCalc.
+    if (!CurrentLevel().m_strEntry.empty() && !CurrentLevel().m_bDivideError)
         return;
     m_bRecalcRunning = 1;
     CurrentLevel().ResetOperands();

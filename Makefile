@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`. Both install what they need
 # from Debian's packages first (through sudo when not root).
 
-PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev locales desktop-file-utils appstream
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev locales desktop-file-utils appstream man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PRESET := default
 BUILD_DIR := build/$(PRESET)
@@ -66,10 +66,13 @@ bench:
 	bench/startup.sh build/bench
 
 # The Debian package, build/default/tarvo_<version>_<arch>.deb; dpkg-shlibdeps (dpkg-dev) and
-# file find the libraries it depends on.
+# file find the libraries it depends on. Debian's package checker lintian must find nothing
+# to warn about.
 package: build
-	@$(MAKE) --no-print-directory deps PACKAGES="dpkg-dev file"
+	@$(MAKE) --no-print-directory deps PACKAGES="dpkg-dev file lintian"
+	rm -f $(BUILD_DIR)/tarvo_*.deb
 	cd $(BUILD_DIR) && cpack -G DEB
+	lintian --fail-on error,warning $(BUILD_DIR)/tarvo_*.deb
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -10,19 +10,21 @@
 
 namespace tarvo {
 
-int RunCalculator(int argc, char** argv, const std::function<void(CMainFrame&)>& shown) {
+int RunCalculator(char* program, const std::optional<std::string>& file,
+                  const std::function<void(CMainFrame&)>& shown) {
+    int argc = 1;
+    char* argv[] = {program, nullptr};
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tarvo 2.0");
     QApplication::setOrganizationName("Drelkin Software");
     IniSettingsStore settings;
     FormHost host;
     CCalculatorDoc document(host);
-    if (argc < 2) {
+    if (!file) {
         document.OnNewDocument();
-    } else if (!document.OnOpenDocument(argv[1])) {
+    } else if (!document.OnOpenDocument(*file)) {
         const std::string reason = std::strerror(errno);
-        host.ShowMessage("Tarvo 2.0",
-                         std::string("The file ") + argv[1] + " could not be opened.\n" + reason,
+        host.ShowMessage("Tarvo 2.0", "The file " + *file + " could not be opened.\n" + reason,
                          MessageButtons::Ok);
         return 1;
     }

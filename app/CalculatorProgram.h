@@ -5,13 +5,18 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace tarvo {
 
 class CMainFrame;
 
-// Runs the calculator until its window closes; shown, when given, is called once the window
-// has been shown and before the first event is handled.
-int RunCalculator(int argc, char** argv, const std::function<void(CMainFrame&)>& shown = {});
+// Runs the calculator, with file as its document when one is given, until its window closes;
+// shown, when given, is called once the window has been shown and before the first event is
+// handled. program is the program's own name (argv[0]); the command line, already read, is
+// not handed to Qt.
+int RunCalculator(char* program, const std::optional<std::string>& file,
+                  const std::function<void(CMainFrame&)>& shown = {});
 
 } // namespace tarvo

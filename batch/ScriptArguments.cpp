@@ -37,25 +37,34 @@ void ExpectNoArgument(const std::string& argument, const char* directive, int li
         throw ScriptError(line, std::string(":") + directive + " takes no argument");
 }
 
-std::string TextArgument(const std::string& argument, int line) {
+ResolvedText ResolveEscapes(std::string_view text) {
     static const std::map<char, char> escapes = {
         {'n', '\n'}, {'r', '\r'}, {'t', '\t'}, {'\\', '\\'}};
-    std::size_t i = 0;
-    while (i < argument.size() && IsBlank(argument[i]))
-        ++i;
-    std::string text;
-    for (; i < argument.size(); ++i) {
-        if (argument[i] != '\\') {
-            text += argument[i];
+    ResolvedText resolved;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            resolved.text += text[i];
             continue;
         }
-        const auto escape = i + 1 < argument.size() ? escapes.find(argument[i + 1]) : escapes.end();
-        if (escape == escapes.end())
-            throw ScriptError(line, "unknown escape '" + argument.substr(i, 2) + "'");
-        text += escape->second;
+        const auto escape = i + 1 < text.size() ? escapes.find(text[i + 1]) : escapes.end();
+        if (escape == escapes.end()) {
+            resolved.unknownEscape = text.substr(i, 2);
+            break;
+        }
+        resolved.text += escape->second;
         ++i;
     }
-    return text;
+    return resolved;
+}
+
+std::string TextArgument(const std::string& argument, int line) {
+    std::size_t start = 0;
+    while (start < argument.size() && IsBlank(argument[start]))
+        ++start;
+    ResolvedText resolved = ResolveEscapes(std::string_view(argument).substr(start));
+    if (!resolved.unknownEscape.empty())
+        throw ScriptError(line, "unknown escape '" + resolved.unknownEscape + "'");
+    return std::move(resolved.text);
 }
 
 int NumberArgument(const std::string& word, const char* directive, int line) {

@@ -5,6 +5,7 @@
 #include "Script.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvo {
@@ -17,8 +18,15 @@ std::string OneWord(const std::string& argument, const char* directive, const ch
                     int line);
 void ExpectNoArgument(const std::string& argument, const char* directive, int line);
 
-// The rest of the line after the blanks that follow the directive word, with \n, \r, \t
-// and \\ resolved.
+// TEXT with the escapes \n, \r, \t and \\ resolved; unknownEscape holds the first other
+// one (or a backslash that ends TEXT), where the resolving stopped.
+struct ResolvedText {
+    std::string text;
+    std::string unknownEscape;
+};
+ResolvedText ResolveEscapes(std::string_view text);
+
+// The rest of the line after the blanks that follow the directive word, its escapes resolved.
 std::string TextArgument(const std::string& argument, int line);
 int NumberArgument(const std::string& word, const char* directive, int line);
 

@@ -47,13 +47,13 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int, char** argv) {
     if (!std::getenv("TARVO_LAUNCHED_AT")) {
         std::fprintf(stderr, "tarvo-startup: run it through bench/startup.sh\n");
         return 2;
     }
     FirstPaint firstPaint;
-    return tarvo::RunCalculator(argc, argv, [&](tarvo::CMainFrame& frame) {
+    return tarvo::RunCalculator(argv[0], std::nullopt, [&](tarvo::CMainFrame& frame) {
         frame.Form().installEventFilter(&firstPaint);
     });
 }

@@ -15,10 +15,9 @@ CLedraApp::CLedraApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CLedraApp::~CLedraApp() = default;
 
-bool CLedraApp::InitInstance() {
+bool CLedraApp::InitInstance(const std::optional<QString>& document) {
     m_pMainWnd = std::make_unique<CMainFrame>(m_settings);
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !m_pMainWnd->OpenDocument(arguments.at(1)))
+    if (document && !m_pMainWnd->OpenDocument(*document))
         return false;
     m_pMainWnd->show();
     return true;

@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 namespace mirelle {
 
@@ -19,7 +20,7 @@ public:
     // Creates and shows the main window, with the file named on the command line as its
     // document when there is one; false, after telling the user, when that file cannot be
     // opened, and start-up fails.
-    bool InitInstance();
+    bool InitInstance(const std::optional<QString>& document);
 
 private:
     ViewerSettings m_settings;

@@ -68,6 +68,11 @@ TEST(InstallationTest, DataFilesLieInTheStandardPlaces) {
              "applications/com.drelkin.Tarvo.Mirelle.desktop",
              "metainfo/com.drelkin.Tarvo.metainfo.xml",
              "tarvo/manual/helpindex.html",
+             "man/man1/tarvo.1.gz",
+             "man/man1/tarvo-batch.1.gz",
+             "man/man1/mirelle.1.gz",
+             "doc/tarvo/copyright",
+             "doc/tarvo/changelog.gz",
          })
         EXPECT_TRUE(QFileInfo(QString(STAGED_DATA) + "/" + path).isFile()) << path;
 }

@@ -13,10 +13,10 @@
 namespace cmdline {
 
 struct ProgramSyntax {
-    std::string name;         // as the user types it, "tarvo-batch"
-    std::string synopsis;     // what follows the name in the usage line, "[OPTION]... [SCRIPT]"
-    std::string help;         // what --help prints after the usage line
-    std::string valueOptions; // the short options that take a value, "e" for -e TEXT
+    std::string name;           // as the user types it, "tarvo-batch"
+    std::string synopsis;       // what follows the name in the usage line, "[OPTION]... [SCRIPT]"
+    std::string help;           // what --help prints after the usage line
+    std::string valueOptions{}; // the short options that take a value, "e" for -e TEXT
     std::size_t maxOperands = 1;
 };
 

@@ -58,6 +58,37 @@ void BM_KeysOnLongEquation(benchmark::State& state) {
     }
 }
 
+// Every kind of key that combines operands, at the end of a long equation: the precedence
+// machine, a power, a parenthesis, +/- and backspace after it.
+void BM_OperatorKeysOnLongEquation(benchmark::State& state) {
+    Calculator calculator;
+    CCalculatorView& view = calculator.view;
+    for (int i = 0; i < state.range(0); ++i) {
+        view.OnDigit(i % 9 + 1);
+        view.OnAdd();
+    }
+    for (auto _ : state) {
+        view.OnDigit(6);
+        view.OnMultiply();
+        view.OnDigit(3);
+        view.OnDivide();
+        view.OnDigit(2);
+        view.OnPower();
+        view.OnDigit(2);
+        view.OnSubtract();
+        view.OnOpenParen();
+        view.OnDigit(4);
+        view.OnCloseParen();
+        view.OnChangeSign();
+        view.OnAdd();
+        view.OnDigit(5);
+        view.OnChangeSign();
+        view.OnBackspace();
+        view.OnDigit(1);
+        view.OnAdd();
+    }
+}
+
 // Typical lines: numbers, the four operators, parentheses, function tags and results.
 std::string GeneratedEquation(std::size_t size) {
     static const char* const lines[] = {
@@ -101,6 +132,7 @@ void BM_UndoRedo(benchmark::State& state) {
 BENCHMARK(BM_TypeDigitsAndFunction);
 BENCHMARK(BM_CalculationWithEquals);
 BENCHMARK(BM_KeysOnLongEquation)->Range(64, 1 << 18);
+BENCHMARK(BM_OperatorKeysOnLongEquation)->Range(64, 1 << 18);
 BENCHMARK(BM_UndoRedo)->RangeMultiplier(16)->Range(4 << 10, 1 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReCalc)->RangeMultiplier(4)->Range(64 << 10, 4 << 20)->Unit(benchmark::kMillisecond);
 

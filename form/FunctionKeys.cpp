@@ -207,9 +207,10 @@ void CCalculatorView::OnFactorial() {
 }
 
 // A power key while a power waits completes it first, so that powers chain left to right.
+// With nothing shown there is no base, and the key does nothing, as the functions do.
 void CCalculatorView::OnPower() {
     m_bExponentEntry = 0;
-    if (InsertIntoEditedEquation(" [y^x] "))
+    if (InsertIntoEditedEquation(" [y^x] ") || m_strSmallDisplay.empty())
         return;
     CompletePendingPower();
     StartPower(PendingPower::Power, " [y^x] ");
@@ -217,7 +218,7 @@ void CCalculatorView::OnPower() {
 
 void CCalculatorView::OnRoot() {
     m_bExponentEntry = 0;
-    if (InsertIntoEditedEquation(" [y^1/x] "))
+    if (InsertIntoEditedEquation(" [y^1/x] ") || m_strSmallDisplay.empty())
         return;
     CompletePendingPower();
     StartPower(PendingPower::Root, " [y^1/x] ");

@@ -1,14 +1,29 @@
 #include "Icons.h"
 
-#include <QGuiApplication>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QFontMetricsF>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace tarvo {
 
 namespace {
+
+// The key artwork: 32 by 20 units, capital letters 8 units tall, drawn in this colour.
+constexpr QSizeF kArtworkSize(32, 20);
+constexpr qreal kArtworkCapHeight = 8;
+const QByteArray kArtworkColor = "#202020";
+
+// The badge: white capitals of the button's font on dark blue, as on a keycap.
+const QColor kBadgeColor(0x1d, 0x4f, 0x91);
 
 QPixmap Render(const QString& path, QSize size) {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
@@ -26,15 +41,125 @@ QPixmap Render(const QString& path, QSize size) {
     return pixmap;
 }
 
+// The artwork at scale device pixels per unit, in the colour given.
+QImage Artwork(const char* name, const QColor& color, qreal scale) {
+    QFile file(QString(":/icons/%1.svg").arg(name));
+    file.open(QIODevice::ReadOnly);
+    QSvgRenderer renderer(file.readAll().replace(kArtworkColor, color.name().toLatin1()));
+    const QSize size(qCeil(kArtworkSize.width() * scale), qCeil(kArtworkSize.height() * scale));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), kArtworkSize * scale));
+    return image;
+}
+
+// The columns the artwork covers, so that a badge can stand beside it.
+std::pair<int, int> InkColumns(const QImage& image) {
+    int first = image.width();
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 0) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    }
+    return last < 0 ? std::pair(0, image.width() - 1) : std::pair(first, last);
+}
+
+QFont BadgeFont(const QFont& font) {
+    QFont bold = font;
+    bold.setBold(true);
+    return bold;
+}
+
+// The badge's size in device pixels: the text with a margin of a quarter of a capital.
+QSizeF BadgeSize(const QString& text, const QFont& font, qreal ratio) {
+    const QFontMetricsF metrics(BadgeFont(font));
+    const qreal margin = std::max<qreal>(1, metrics.capHeight() / 4);
+    return QSizeF(metrics.horizontalAdvance(text) + 2 * margin, metrics.capHeight() + 2 * margin) *
+           ratio;
+}
+
+// The badge in device pixels; its text is laid out at the screen's scale.
+void DrawBadge(QPainter& painter, const QRectF& place, const QString& text, const QFont& font,
+               qreal ratio) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kBadgeColor);
+    painter.drawRoundedRect(place, place.height() / 5, place.height() / 5);
+    painter.translate(place.topLeft());
+    painter.scale(ratio, ratio);
+    painter.setFont(BadgeFont(font));
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(QPointF(0, 0), place.size() / ratio), Qt::AlignCenter, text);
+    painter.restore();
+}
+
+QPixmap DrawKeyIcon(const char* name, const QString& badge, const QAbstractButton& button) {
+    const qreal ratio = button.devicePixelRatioF();
+    const QSize size = button.iconSize() * ratio;
+    // Letters as tall as the caption font's capitals; a narrow icon only makes them smaller.
+    const qreal scale =
+        std::min(QFontMetricsF(button.font()).capHeight() * ratio / kArtworkCapHeight,
+                 size.width() / kArtworkSize.width());
+    const QImage artwork = Artwork(name, button.palette().color(QPalette::ButtonText), scale);
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    // The artwork's blank margins above and below may be cut by a low icon.
+    const qreal top = (size.height() - artwork.height()) / 2.0;
+    if (badge.isEmpty()) {
+        painter.drawImage(QPointF((size.width() - artwork.width()) / 2.0, top), artwork);
+    } else {
+        // The artwork's ink beside the badge, both centred across the icon.
+        const QSizeF badgeSize = BadgeSize(badge, button.font(), ratio);
+        const auto [first, last] = InkColumns(artwork);
+        const qreal gap = badgeSize.height() / 6;
+        const qreal ink = last - first + 1;
+        const qreal left = std::max<qreal>(0, (size.width() - ink - gap - badgeSize.width()) / 2);
+        painter.drawImage(QPointF(left, top), artwork, QRectF(first, 0, ink, artwork.height()));
+        const QPointF corner(std::min(left + ink + gap, size.width() - badgeSize.width()),
+                             size.height() - badgeSize.height());
+        DrawBadge(painter, QRectF(corner, badgeSize), badge, button.font(), ratio);
+    }
+    painter.end();
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 } // namespace
 
-QIcon KeyIcon(const char* name, bool withKey, QSize size) {
+QSize KeyIconSize(const QFont& font, QSize room) {
+    const qreal scale = QFontMetricsF(font).capHeight() / kArtworkCapHeight;
+    const QSize size(qCeil(kArtworkSize.width() * scale), qCeil(kArtworkSize.height() * scale));
+    return size.boundedTo(room);
+}
+
+QString KeyBadgeText(const char* accelerators, const QFont& font) {
+    QString key = QString(accelerators).section(' ', 0, 0);
+    if (key.startsWith("Shift+")) {
+        // The shift arrow of the keycaps where the font has it, else the captions' "^".
+        const QString shift = QFontMetricsF(font).inFontUcs4(0x21E7) ? QString(QChar(0x21E7)) : "^";
+        key = shift + key.mid(6);
+    }
+    return key;
+}
+
+QIcon KeyIcon(const char* name, const QString& badge, const QAbstractButton& button) {
     static QHash<QString, QIcon> cache;
-    const QString path = QString(":/icons/%1%2.svg").arg(name, withKey ? "-key" : "");
-    const QString key = path + QString::number(size.width()) + "x" + QString::number(size.height());
+    const QString key = QString("%1|%2|%3|%4x%5@%6|%7")
+                            .arg(name, badge, button.font().key())
+                            .arg(button.iconSize().width())
+                            .arg(button.iconSize().height())
+                            .arg(button.devicePixelRatioF())
+                            .arg(button.palette().color(QPalette::ButtonText).name());
     auto found = cache.find(key);
     if (found == cache.end())
-        found = cache.insert(key, QIcon(Render(path, size)));
+        found = cache.insert(key, QIcon(DrawKeyIcon(name, badge, button)));
     return *found;
 }
 

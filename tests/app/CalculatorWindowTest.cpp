@@ -30,8 +30,9 @@ class CalculatorWindowTest : public ::testing::Test {
 protected:
     CalculatorWindowTest() {
         m_host.SetMessagePresenter(
-            [this](const QString& title, const QString& text, MessageButtons) {
+            [this](QWidget* owner, const QString& title, const QString& text, MessageButtons) {
                 m_messages.push_back(title + " | " + text);
+                m_owners.push_back(owner);
                 return MessageAnswer::Yes;
             });
     }
@@ -68,6 +69,7 @@ protected:
     CCalculatorDoc m_doc{m_host};
     std::unique_ptr<CMainFrame> m_frame;
     std::vector<QString> m_messages;
+    std::vector<QWidget*> m_owners;
 };
 
 // Key ids of the digits and operators used below.
@@ -298,6 +300,7 @@ TEST_F(CalculatorWindowTest, MessagesGoThroughTheHostWithTheirTitles) {
     Click({K5, DIV, K0, EQUALS});
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_TRUE(m_messages[0].startsWith("Tarvo 2.0 | Error - Illegal divide by zero!"));
+    EXPECT_EQ(m_owners, std::vector<QWidget*>{m_frame.get()});
 }
 
 TEST_F(CalculatorWindowTest, TheParenthesisStatusIsPaintedOnTheForm) {

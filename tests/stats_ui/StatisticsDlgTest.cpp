@@ -45,8 +45,10 @@ protected:
     CStatisticsDlg& Open(const std::string& stored = "") {
         m_settings.WriteSettingString("Settings", "Sumra1", stored);
         m_dialog = std::make_unique<CStatisticsDlg>(
-            m_settings, [this](const QString& title, const QString& text, MessageButtons) {
+            m_settings,
+            [this](QWidget* owner, const QString& title, const QString& text, MessageButtons) {
                 m_messages.push_back(title + " | " + text);
+                m_owners.push_back(owner);
                 return MessageAnswer::Ok;
             });
         m_dialog->show();
@@ -70,6 +72,7 @@ protected:
     QTemporaryDir m_folder;
     IniSettingsStore m_settings{m_folder.path()};
     std::vector<QString> m_messages;
+    std::vector<QWidget*> m_owners;
     std::unique_ptr<CStatisticsDlg> m_dialog;
 };
 
@@ -197,6 +200,7 @@ TEST_F(StatisticsDlgTest, TheLimitIsReportedInAMessageBox) {
     Click({K2, ENTER});
     EXPECT_EQ(m_messages,
               std::vector<QString>{"Warning Message | Maximum number of inputs exceeded"});
+    EXPECT_EQ(m_owners, std::vector<QWidget*>{m_dialog.get()});
     EXPECT_EQ(Count(), "100");
 }
 

@@ -211,6 +211,19 @@ TEST_F(ViewerStartupTest, StatusBarItemShowsAndHidesIt) {
     EXPECT_TRUE(frame.statusBar()->isVisible());
 }
 
+// The address of a link shows while the pointer is on it and goes when the pointer leaves the
+// page, even straight out of the window from the link.
+TEST_F(ViewerStartupTest, TheLinkAddressGoesWhenThePointerLeavesThePage) {
+    Prepare(Index());
+    CMainFrame frame(*m_settings);
+    frame.show();
+    emit frame.View().highlighted(QUrl::fromLocalFile(Second()));
+    EXPECT_EQ(frame.statusBar()->currentMessage(), Second());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(frame.View().viewport(), &leave);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "");
+}
+
 TEST_F(ViewerStartupTest, ExitClosesTheWindow) {
     CMainFrame frame(*m_settings);
     frame.show();

@@ -180,9 +180,8 @@ void FormHost::ShowCaptions(bool plain) {
     for (const CalculatorKey& key : CalculatorKeys()) {
         QAbstractButton* button = m_controls.keys.at(key.id);
         if (key.icon)
-            button->setIcon(KeyIcon(
-                key.icon, plain ? QString() : KeyBadgeText(key.accelerators, button->font()),
-                *button));
+            button->setIcon(
+                KeyIcon(key.icon, plain ? QString() : KeyBadgeText(key.accelerators), *button));
         else if (button != m_controls.angle)
             button->setText(plain ? key.caption : key.keyCaption);
     }

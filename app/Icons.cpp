@@ -24,6 +24,7 @@ const QByteArray kArtworkColor = "#202020";
 
 // The badge: white capitals of the button's font on dark blue, as on a keycap.
 const QColor kBadgeColor(0x1d, 0x4f, 0x91);
+const QChar kShiftArrow(0x21E7);
 
 QPixmap Render(const QString& path, QSize size) {
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
@@ -75,27 +76,62 @@ QFont BadgeFont(const QFont& font) {
     return bold;
 }
 
-// The badge's size in device pixels: the text with a margin of a quarter of a capital.
-QSizeF BadgeSize(const QString& text, const QFont& font, qreal ratio) {
-    const QFontMetricsF metrics(BadgeFont(font));
-    const qreal margin = std::max<qreal>(1, metrics.capHeight() / 4);
-    return QSizeF(metrics.horizontalAdvance(text) + 2 * margin, metrics.capHeight() + 2 * margin) *
-           ratio;
+// A badge in the units of the button's font: the key's characters, after a shift arrow when
+// the key is shifted, with a margin of a quarter of a capital.
+struct Badge {
+    QFont font;
+    QString characters;
+    bool shift;
+    qreal capHeight;
+    qreal margin;
+    qreal arrowWidth; // 0 without the arrow
+
+    Badge(const QString& text, const QFont& buttonFont)
+        : font(BadgeFont(buttonFont)), characters(text), shift(text.startsWith(kShiftArrow)) {
+        if (shift)
+            characters.remove(0, 1);
+        const QFontMetricsF metrics(font);
+        capHeight = metrics.capHeight();
+        margin = std::max<qreal>(1, capHeight / 4);
+        arrowWidth = shift ? capHeight * 0.7 + margin / 2 : 0;
+    }
+    QSizeF Size() const {
+        return QSizeF(arrowWidth + QFontMetricsF(font).horizontalAdvance(characters) + 2 * margin,
+                      capHeight + 2 * margin);
+    }
+};
+
+// The shift arrow of the keycaps, as tall as a capital and narrower than the font's own.
+void DrawShiftArrow(QPainter& painter, const QRectF& place) {
+    const qreal w = place.width();
+    const qreal h = place.height();
+    const QPointF points[] = {{0.5 * w, 0}, {w, 0.55 * h},       {0.7 * w, 0.55 * h}, {0.7 * w, h},
+                              {0.3 * w, h}, {0.3 * w, 0.55 * h}, {0, 0.55 * h}};
+    painter.save();
+    painter.translate(place.topLeft());
+    painter.drawPolygon(points, static_cast<int>(std::size(points)));
+    painter.restore();
 }
 
-// The badge in device pixels; its text is laid out at the screen's scale.
-void DrawBadge(QPainter& painter, const QRectF& place, const QString& text, const QFont& font,
-               qreal ratio) {
+// The badge with its top left corner at place, in device pixels; its contents are laid out
+// in the font's units and drawn at the screen's scale.
+void DrawBadge(QPainter& painter, const QPointF& place, const Badge& badge, qreal ratio) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(place);
+    painter.scale(ratio, ratio);
+    const QRectF outline(QPointF(0, 0), badge.Size());
     painter.setPen(Qt::NoPen);
     painter.setBrush(kBadgeColor);
-    painter.drawRoundedRect(place, place.height() / 5, place.height() / 5);
-    painter.translate(place.topLeft());
-    painter.scale(ratio, ratio);
-    painter.setFont(BadgeFont(font));
+    painter.drawRoundedRect(outline, outline.height() / 5, outline.height() / 5);
+    painter.setBrush(Qt::white);
+    if (badge.shift)
+        DrawShiftArrow(painter,
+                       QRectF(badge.margin, badge.margin, badge.capHeight * 0.7, badge.capHeight));
+    painter.setFont(badge.font);
     painter.setPen(Qt::white);
-    painter.drawText(QRectF(QPointF(0, 0), place.size() / ratio), Qt::AlignCenter, text);
+    painter.drawText(outline.adjusted(badge.margin + badge.arrowWidth, 0, -badge.margin, 0),
+                     Qt::AlignCenter, badge.characters);
     painter.restore();
 }
 
@@ -111,20 +147,26 @@ QPixmap DrawKeyIcon(const char* name, const QString& badge, const QAbstractButto
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     // The artwork's blank margins above and below may be cut by a low icon.
-    const qreal top = (size.height() - artwork.height()) / 2.0;
     if (badge.isEmpty()) {
-        painter.drawImage(QPointF((size.width() - artwork.width()) / 2.0, top), artwork);
+        painter.drawImage(QPointF((size.width() - artwork.width()) / 2.0,
+                                  (size.height() - artwork.height()) / 2.0),
+                          artwork);
     } else {
-        // The artwork's ink beside the badge, both centred across the icon.
-        const QSizeF badgeSize = BadgeSize(badge, button.font(), ratio);
+        // The artwork's ink beside the badge, both centred across the icon; ink too wide for
+        // the room the badge leaves is made smaller.
+        const Badge drawnBadge(badge, button.font());
+        const QSizeF badgeSize = drawnBadge.Size() * ratio;
         const auto [first, last] = InkColumns(artwork);
         const qreal gap = badgeSize.height() / 6;
         const qreal ink = last - first + 1;
-        const qreal left = std::max<qreal>(0, (size.width() - ink - gap - badgeSize.width()) / 2);
-        painter.drawImage(QPointF(left, top), artwork, QRectF(first, 0, ink, artwork.height()));
-        const QPointF corner(std::min(left + ink + gap, size.width() - badgeSize.width()),
-                             size.height() - badgeSize.height());
-        DrawBadge(painter, QRectF(corner, badgeSize), badge, button.font(), ratio);
+        const qreal shrink = std::min<qreal>(1, (size.width() - gap - badgeSize.width()) / ink);
+        const QSizeF drawn(ink * shrink, artwork.height() * shrink);
+        const qreal left = (size.width() - drawn.width() - gap - badgeSize.width()) / 2;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(QPointF(left, (size.height() - drawn.height()) / 2), drawn),
+                          artwork, QRectF(first, 0, ink, artwork.height()));
+        const QPointF corner(left + drawn.width() + gap, size.height() - badgeSize.height());
+        DrawBadge(painter, corner, drawnBadge, ratio);
     }
     painter.end();
     pixmap.setDevicePixelRatio(ratio);
@@ -139,14 +181,9 @@ QSize KeyIconSize(const QFont& font, QSize room) {
     return size.boundedTo(room);
 }
 
-QString KeyBadgeText(const char* accelerators, const QFont& font) {
-    QString key = QString(accelerators).section(' ', 0, 0);
-    if (key.startsWith("Shift+")) {
-        // The shift arrow of the keycaps where the font has it, else the captions' "^".
-        const QString shift = QFontMetricsF(font).inFontUcs4(0x21E7) ? QString(QChar(0x21E7)) : "^";
-        key = shift + key.mid(6);
-    }
-    return key;
+QString KeyBadgeText(const char* accelerators) {
+    const QString key = QString(accelerators).section(' ', 0, 0);
+    return key.startsWith("Shift+") ? kShiftArrow + key.mid(6) : key;
 }
 
 QIcon KeyIcon(const char* name, const QString& badge, const QAbstractButton& button) {

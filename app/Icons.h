@@ -15,8 +15,8 @@ namespace tarvo {
 QSize KeyIconSize(const QFont& font, QSize room);
 
 // The text of the badge that names a key's keyboard key, from the first of its accelerators
-// ("S", "/", "Shift+X").
-QString KeyBadgeText(const char* accelerators, const QFont& font);
+// ("S", "/", "Shift+X"); a shifted key starts with the shift arrow.
+QString KeyBadgeText(const char* accelerators);
 
 // The icon named in the key table ("ms", "add", ...) for this button: drawn in its text
 // colour at its icon size and screen, with a badge showing badge (its keyboard key) in the

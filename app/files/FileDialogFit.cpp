@@ -1,7 +1,6 @@
 #include "FileDialogFit.h"
 
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QScreen>
 #include <QTreeView>
@@ -14,11 +13,6 @@ namespace {
 constexpr int kCharactersWide = 120;
 constexpr int kLinesHigh = 30;
 
-void FitDetailColumns(QTreeView& view) {
-    for (int column = 1; column < view.header()->count(); ++column)
-        view.resizeColumnToContents(column);
-}
-
 } // namespace
 
 void FitFileDialog(QFileDialog& dialog) {
@@ -27,16 +21,14 @@ void FitFileDialog(QFileDialog& dialog) {
     if (const QScreen* screen = dialog.screen())
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     dialog.resize(size);
-    // Only the toolkit's own dialog has these parts; a desktop's native dialog sizes itself.
-    auto* view = dialog.findChild<QTreeView*>("treeView");
-    auto* model = dialog.findChild<QFileSystemModel*>();
-    if (!view || !model)
-        return;
-    view->header()->setStretchLastSection(false);
-    view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    QObject::connect(model, &QFileSystemModel::directoryLoaded, view,
-                     [view] { FitDetailColumns(*view); });
-    FitDetailColumns(*view);
+    // Only the toolkit's own dialog has a detail view; a desktop's native dialog sizes itself.
+    // The name takes the room the size, type and date leave when they show whole.
+    if (auto* view = dialog.findChild<QTreeView*>("treeView")) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
 }
 
 } // namespace tarvo

@@ -6,8 +6,8 @@ class QFileDialog;
 
 namespace tarvo {
 
-// Sizes the dialog from its font and fits the Size, Type and Date columns to what they show
-// each time a folder has been read.
+// Sizes the dialog from its font and keeps the Size, Type and Date columns as wide as what
+// they show.
 void FitFileDialog(QFileDialog& dialog);
 
 } // namespace tarvo

@@ -209,6 +209,23 @@ TEST_F(HexToolDlgTest, HelpOpensTheNixetHelpModally) {
     EXPECT_TRUE(dialog.isVisible());
 }
 
+// "=" has the focus at first; typed digits, letters and operators press the keys, Enter "=",
+// while the converter's edits keep what is typed into them.
+TEST_F(HexToolDlgTest, TypedKeysPressTheKeypadOutsideTheEdits) {
+    OpenShown();
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_EQ(focused, m_dialog->Button(EQUALS));
+    QTest::keyClicks(focused, "a+F");
+    QTest::keyClick(focused, Qt::Key_Return);
+    EXPECT_EQ(Display(), "19");
+    QTest::keyClicks(focused, "8<2=");
+    EXPECT_EQ(Display(), "20");
+    TypeInto(m_dialog->HexEdit(), "ff");
+    EXPECT_EQ(Hex(), "ff");
+    EXPECT_EQ(Decimal(), "255");
+    EXPECT_EQ(Display(), "20");
+}
+
 TEST_F(HexToolDlgTest, PaintsWithTheStoredColourAndHatch) {
     const Rgb green = 0x00A000;
     m_settings.WriteSettingInt("Settings", "Background Color", static_cast<int>(green));

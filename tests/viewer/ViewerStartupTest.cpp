@@ -1,4 +1,5 @@
 // The viewer as it starts from the settings the calculator leaves: caption, page, menus.
+#include "AccessibleTree.h"
 #include "LedraView.h"
 #include "ViewerMainFrame.h"
 #include "ViewerSettings.h"
@@ -209,6 +210,16 @@ TEST_F(ViewerStartupTest, StatusBarItemShowsAndHidesIt) {
     item->trigger();
     EXPECT_TRUE(item->isChecked());
     EXPECT_TRUE(frame.statusBar()->isVisible());
+}
+
+// A screen reader finds a name for every control, the page and the lock indicators included.
+TEST_F(ViewerStartupTest, EveryControlHasAnAccessibleName) {
+    Prepare(Index());
+    CMainFrame frame(*m_settings);
+    frame.show();
+    EXPECT_GT(tarvo::test::ControlCount(frame), 0);
+    for (const std::string& control : tarvo::test::UnnamedControls(frame))
+        ADD_FAILURE() << "no name: " << control;
 }
 
 // The address of a link shows while the pointer is on it and goes when the pointer leaves the

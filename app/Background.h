@@ -19,9 +19,10 @@ Rgb FromQColor(const QColor& color);
 // 4 squares, 5 cross hatch; any other value a solid fill.
 void PaintBackground(QPainter& painter, const QRect& area, Rgb color, int hatch);
 
-// The colours a tool dialog gives its static texts, group titles and radio buttons: the
-// background colour behind them, and black or white text, whichever reads better on it.
-void UseBackgroundForStatics(QWidget& dialog, Rgb color);
+// The colours a tool dialog gives its static texts and radio buttons: the background colour
+// behind them, and black or white text, whichever reads better on it. Group titles stand on
+// the background as it is painted: on the colour, or on the white of a hatch pattern.
+void UseBackgroundForStatics(QWidget& dialog, Rgb color, int hatch);
 
 // A static text or radio button filled with the background colour, so that it reads the
 // same over every pattern.

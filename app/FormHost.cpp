@@ -66,7 +66,7 @@ void FormHost::ApplyReveal() {
     cursor.setPosition(std::min(static_cast<int>(text.size()),
                                 ToWidgetPosition(FromWidgetText(text), m_revealPosition)));
     const QRect place = large->cursorRect(cursor);
-    const int margin = large->fontMetrics().averageCharWidth();
+    const int margin = 2 * large->fontMetrics().averageCharWidth();
     QScrollBar* bar = large->horizontalScrollBar();
     if (place.right() + margin > large->viewport()->width())
         bar->setValue(bar->value() + place.right() + margin - large->viewport()->width());

@@ -60,7 +60,6 @@ CHexToolDlg::CHexToolDlg(ISettingsStore& settings, QWidget* parent)
     setFont(DialogFont());
     const DialogUnits units(font());
     setFixedSize(units.X(kDialogSize.width()), units.Y(kDialogSize.height()));
-    UseBackgroundForStatics(*this, m_tool.m_crBackground);
     CreateFrames(units);
     CreateCalculator(units);
     CreateConverter(units);
@@ -68,6 +67,7 @@ CHexToolDlg::CHexToolDlg(ISettingsStore& settings, QWidget* parent)
     CreateDialogButtons(units);
     CreateKeyboard();
     SetTabOrder();
+    UseBackgroundForStatics(*this, m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
     m_host.Attach({this, m_pDisplay, m_pHex, m_pDecimal, m_pBinary, m_buttons.at(kByteOrderKeyId),
                    m_pHexLimit});
 }

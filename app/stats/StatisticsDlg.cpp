@@ -184,7 +184,7 @@ void CStatisticsDlg::showEvent(QShowEvent* event) {
     if (!m_opened) {
         m_opened = true;
         m_tool.OnInitDialog();
-        UseBackgroundForStatics(*this, m_tool.m_crBackground);
+        UseBackgroundForStatics(*this, m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
         update();
     }
 }

@@ -1,8 +1,26 @@
 #include "Background.h"
 
+#include <QGroupBox>
 #include <QPainter>
+#include <QWidget>
 
 namespace tarvo {
+
+namespace {
+
+bool IsHatched(int hatch) {
+    return hatch >= 0 && hatch < 6;
+}
+
+// Black or white, whichever reads better on the colour, by its luma as the eye weighs red,
+// green and blue.
+QColor TextColorOn(const QColor& background) {
+    const double luma =
+        0.299 * background.redF() + 0.587 * background.greenF() + 0.114 * background.blueF();
+    return luma < 0.5 ? Qt::white : Qt::black;
+}
+
+} // namespace
 
 QColor ToQColor(Rgb rgb) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
@@ -17,10 +35,29 @@ void PaintBackground(QPainter& painter, const QRect& area, Rgb color, int hatch)
     static const Qt::BrushStyle styles[] = {Qt::HorPattern,   Qt::VerPattern,
                                             Qt::FDiagPattern, Qt::BDiagPattern,
                                             Qt::CrossPattern, Qt::DiagCrossPattern};
-    const bool hatched = hatch >= 0 && hatch < 6;
+    const bool hatched = IsHatched(hatch);
     if (hatched)
         painter.fillRect(area, Qt::white);
     painter.fillRect(area, QBrush(ToQColor(color), hatched ? styles[hatch] : Qt::SolidPattern));
+}
+
+void UseBackgroundForStatics(QWidget& dialog, Rgb color, int hatch) {
+    const QColor background = ToQColor(color);
+    QPalette palette = dialog.palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, TextColorOn(background));
+    dialog.setPalette(palette);
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        QPalette title = group->palette();
+        title.setColor(QPalette::WindowText,
+                       TextColorOn(IsHatched(hatch) ? Qt::white : background));
+        group->setPalette(title);
+    }
+}
+
+void StandOnBackground(QWidget& control) {
+    control.setBackgroundRole(QPalette::Window);
+    control.setAutoFillBackground(true);
 }
 
 } // namespace tarvo

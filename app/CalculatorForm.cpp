@@ -6,11 +6,15 @@
 #include "Icons.h"
 #include "Keypad.h"
 #include "MenuFocus.h"
+#include "TabOrder.h"
+#include "ToggleKey.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -21,6 +25,13 @@ namespace tarvo {
 namespace {
 
 constexpr QSize kFormSize(215, 218); // dialog units
+
+// A context menu's place on the screen; the equation display reports it in its viewport.
+QPoint DisplayMenuPlace(QWidget* display, const QPoint& place) {
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(display))
+        return area->viewport()->mapToGlobal(place);
+    return display->mapToGlobal(place);
+}
 
 } // namespace
 
@@ -33,6 +44,7 @@ CalculatorForm::CalculatorForm(CCalculatorDoc& doc, FormHost& host, ISettingsSto
     CreateGroupFrames();
     CreateDisplays();
     CreateKeys();
+    SetReadingTabOrder();
     m_host.Attach({this, m_small, m_large, m_buttons.at(1053), m_buttons.at(1043),
                    m_buttons.at(1049), m_buttons});
     m_host.ShowCaptions(true);
@@ -48,10 +60,15 @@ CalculatorForm::~CalculatorForm() {
 
 void CalculatorForm::CreateGroupFrames() {
     const DialogUnits units(font());
-    for (const QRect& frame :
-         {units.Rect(4, 91, 207, 39), units.Rect(4, 128, 102, 80), units.Rect(108, 128, 103, 80)}) {
+    const std::pair<QRect, const char*> frames[] = {
+        {units.Rect(4, 91, 207, 39), "Functions"},
+        {units.Rect(4, 128, 102, 80), "Digits"},
+        {units.Rect(108, 128, 103, 80), "Operators"},
+    };
+    for (const auto& [place, name] : frames) {
         auto* group = new QGroupBox(this);
-        group->setGeometry(frame);
+        group->setGeometry(place);
+        group->setAccessibleName(name); // the frames have no title to read
     }
 }
 
@@ -65,6 +82,19 @@ void CalculatorForm::CreateDisplays() {
     m_small->setObjectName("smallDisplay");
     m_small->setGeometry(units.Rect(4, 76, 101, 13));
     m_small->setAlignment(Qt::AlignRight);
+    m_large->setAccessibleName("Equation display");
+    m_large->setAccessibleDescription(
+        "The whole calculation as text; click into it to edit it, then press RC");
+    m_small->setAccessibleName("Entry display");
+    m_small->setAccessibleDescription("The number being typed or the last result");
+    for (QWidget* display : {static_cast<QWidget*>(m_large), static_cast<QWidget*>(m_small)}) {
+        display->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(display, &QWidget::customContextMenuRequested, this,
+                [this, display](const QPoint& place) {
+                    const std::unique_ptr<QMenu> menu(DisplayMenu(display));
+                    menu->exec(DisplayMenuPlace(display, place));
+                });
+    }
     connect(m_large, &QPlainTextEdit::textChanged, this,
             [this] { Run([](CCalculatorView& view) { view.OnLargeDisplayChange(); }); });
     connect(m_small, &QLineEdit::textChanged, this,
@@ -74,16 +104,49 @@ void CalculatorForm::CreateDisplays() {
 void CalculatorForm::CreateKeys() {
     const DialogUnits units(font());
     for (const CalculatorKey& key : CalculatorKeys()) {
-        auto* button = new QPushButton(this);
+        auto* button = key.kind == KeyKind::Toggle ? new ToggleKey(this) : new QPushButton(this);
         button->setObjectName(QString("key%1").arg(key.id));
         button->setGeometry(units.Rect(key.rect));
-        if (key.icon)
-            button->setIconSize(button->size() - QSize(6, 6));
-        button->setCheckable(key.kind == KeyKind::Toggle);
+        button->setAccessibleName(key.name);
+        button->setAccessibleDescription(key.prompt);
+        button->setToolTip(key.prompt);
+        if (key.icon) // inside the button's bevel
+            button->setIconSize(KeyIconSize(font(), button->size() - QSize(6, 4)));
         button->setDefault(key.kind == KeyKind::Default);
         connect(button, &QPushButton::clicked, this, [this, &key] { Run(key.press); });
         m_buttons[key.id] = button;
     }
+}
+
+void CalculatorForm::SetReadingTabOrder() {
+    std::vector<QWidget*> controls = {m_large, m_small};
+    for (const auto& [id, button] : m_buttons)
+        controls.push_back(button);
+    SetTabOrder(InReadingOrder(controls));
+}
+
+// Copy and Paste run as Ctrl+C and Ctrl+V do, on the display clicked, which takes the focus.
+QMenu* CalculatorForm::DisplayMenu(QWidget* display) {
+    display->setFocus(Qt::MouseFocusReason);
+    auto* menu = new QMenu(this);
+    QAction* copy = menu->addAction("&Copy\tCtrl+C", this,
+                                    [this] { Run([](CCalculatorView& v) { v.OnEditCopy(); }); });
+    QAction* paste = menu->addAction("&Paste\tCtrl+V", this,
+                                     [this] { Run([](CCalculatorView& v) { v.OnEditPaste(); }); });
+    menu->addSeparator();
+    QAction* selectAll = menu->addAction("Select &All", display, [this, display] {
+        if (display == m_large)
+            m_large->selectAll();
+        else
+            m_small->selectAll();
+    });
+    const bool selected =
+        display == m_large ? m_large->textCursor().hasSelection() : m_small->hasSelectedText();
+    copy->setEnabled(selected);
+    paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    selectAll->setEnabled(display == m_large ? !m_large->document()->isEmpty()
+                                             : !m_small->text().isEmpty());
+    return menu;
 }
 
 void CalculatorForm::Run(const std::function<void(CCalculatorView&)>& command) {

@@ -12,6 +12,7 @@
 #include <functional>
 
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 
 namespace tarvo {
@@ -32,6 +33,8 @@ public:
 
     // Runs a command of the form logic and shows its outcome.
     void Run(const std::function<void(CCalculatorView&)>& command);
+    // The context menu of a display (Copy, Paste, Select All); the caller owns it.
+    QMenu* DisplayMenu(QWidget* display);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +44,7 @@ private:
     void CreateKeys();
     void CreateDisplays();
     void CreateGroupFrames();
+    void SetReadingTabOrder();
     bool HandleKeyPress(QKeyEvent& event);
     void HandleFocus(QObject* watched, QEvent::Type type);
 

@@ -52,14 +52,35 @@ void FormHost::ApplyScroll() {
     }
     if (m_scrollLines != 0)
         large->verticalScrollBar()->setValue(large->verticalScrollBar()->value() + m_scrollLines);
+    ApplyReveal();
     m_scrollToEnd = false;
     m_scrollCharacters = m_scrollLines = 0;
+}
+
+void FormHost::ApplyReveal() {
+    if (m_revealPosition < 0)
+        return;
+    QPlainTextEdit* large = m_controls.large;
+    const QString text = large->toPlainText();
+    QTextCursor cursor(large->document());
+    cursor.setPosition(std::min(static_cast<int>(text.size()),
+                                ToWidgetPosition(FromWidgetText(text), m_revealPosition)));
+    const QRect place = large->cursorRect(cursor);
+    const int margin = 2 * large->fontMetrics().averageCharWidth();
+    QScrollBar* bar = large->horizontalScrollBar();
+    if (place.right() + margin > large->viewport()->width())
+        bar->setValue(bar->value() + place.right() + margin - large->viewport()->width());
+    else if (place.left() < 0)
+        bar->setValue(bar->value() + place.left());
+    m_revealPosition = -1;
 }
 
 MessageAnswer FormHost::ShowMessage(const std::string& title, const std::string& text,
                                     MessageButtons buttons) {
     Flush(); // the box shows over the state that caused it
-    return m_presenter(FromBytes(title), FromBytes(text), buttons);
+    // Before the window exists (a document that cannot be opened at start) the box stands alone.
+    QWidget* owner = m_controls.form ? m_controls.form->window() : nullptr;
+    return m_presenter(owner, FromBytes(title), FromBytes(text), buttons);
 }
 
 void FormHost::Beep() {
@@ -71,6 +92,7 @@ void FormHost::ShowLargeDisplay(const std::string& text) {
     m_pendingLarge = &text;
     m_scrollToEnd = false;
     m_scrollCharacters = m_scrollLines = 0;
+    m_revealPosition = -1;
 }
 
 void FormHost::ScrollLargeDisplay(int characters, int lines) {
@@ -80,6 +102,10 @@ void FormHost::ScrollLargeDisplay(int characters, int lines) {
 
 void FormHost::ScrollLargeDisplayToEnd() {
     m_scrollToEnd = true;
+}
+
+void FormHost::RevealLargeDisplayPosition(int position) {
+    m_revealPosition = position;
 }
 
 std::string FormHost::LargeDisplayText() {
@@ -154,7 +180,8 @@ void FormHost::ShowCaptions(bool plain) {
     for (const CalculatorKey& key : CalculatorKeys()) {
         QAbstractButton* button = m_controls.keys.at(key.id);
         if (key.icon)
-            button->setIcon(KeyIcon(key.icon, !plain, button->iconSize()));
+            button->setIcon(
+                KeyIcon(key.icon, plain ? QString() : KeyBadgeText(key.accelerators), *button));
         else if (button != m_controls.angle)
             button->setText(plain ? key.caption : key.keyCaption);
     }

@@ -49,6 +49,7 @@ public:
     void ShowLargeDisplay(const std::string& text) override;
     void ScrollLargeDisplay(int characters, int lines) override;
     void ScrollLargeDisplayToEnd() override;
+    void RevealLargeDisplayPosition(int position) override;
     std::string LargeDisplayText() override;
     TextSelection LargeSelection() override;
     void SetLargeSelection(TextSelection selection) override;
@@ -70,6 +71,7 @@ public:
 
 private:
     void ApplyScroll();
+    void ApplyReveal();
 
     Controls m_controls;
     MessagePresenter m_presenter;
@@ -78,6 +80,7 @@ private:
     bool m_scrollToEnd = false;
     int m_scrollCharacters = 0;
     int m_scrollLines = 0;
+    int m_revealPosition = -1; // none
     QString m_parenStatus;
 };
 

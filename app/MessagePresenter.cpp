@@ -1,15 +1,15 @@
 #include "MessagePresenter.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace tarvo {
 
-MessageAnswer ShowMessageBox(const QString& title, const QString& text, MessageButtons buttons) {
+MessageAnswer ShowMessageBox(QWidget* owner, const QString& title, const QString& text,
+                             MessageButtons buttons) {
     QMessageBox box(QMessageBox::NoIcon, title, text,
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    owner);
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
@@ -21,7 +21,7 @@ MessageAnswer PresentedMessages::ShowMessage(const std::string& title, const std
     const auto convert = [](const std::string& s) {
         return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
     };
-    return m_presenter(convert(title), convert(text), buttons);
+    return m_presenter(m_owner, convert(title), convert(text), buttons);
 }
 
 } // namespace tarvo

@@ -1,5 +1,6 @@
-// Message boxes of the calculator's windows. Tests put their own presenter in place so that
-// no box stays modal.
+// Message boxes of the calculator's windows. Each box is owned by the window that raised it,
+// so that it opens over that window and goes with it. Tests put their own presenter in place
+// so that no box stays modal.
 #pragma once
 
 #include "MessageBox.h"
@@ -8,23 +9,28 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace tarvo {
 
-using MessagePresenter =
-    std::function<MessageAnswer(const QString& title, const QString& text, MessageButtons)>;
+using MessagePresenter = std::function<MessageAnswer(QWidget* owner, const QString& title,
+                                                     const QString& text, MessageButtons)>;
 
-// A modal QMessageBox without an icon, over the active window.
-MessageAnswer ShowMessageBox(const QString& title, const QString& text, MessageButtons buttons);
+// A modal QMessageBox without an icon, over its owner.
+MessageAnswer ShowMessageBox(QWidget* owner, const QString& title, const QString& text,
+                             MessageButtons buttons);
 
-// The message boxes of the logic, through a presenter.
+// The message boxes of the logic, through a presenter, owned by one window.
 class PresentedMessages : public IMessageBox {
 public:
-    explicit PresentedMessages(MessagePresenter presenter) : m_presenter(std::move(presenter)) {}
+    PresentedMessages(MessagePresenter presenter, QWidget* owner)
+        : m_presenter(std::move(presenter)), m_owner(owner) {}
     MessageAnswer ShowMessage(const std::string& title, const std::string& text,
                               MessageButtons buttons) override;
 
 private:
     MessagePresenter m_presenter;
+    QWidget* m_owner;
 };
 
 } // namespace tarvo

@@ -25,6 +25,7 @@ public:
     void ShowLargeDisplay(const std::string& text) override { m_pendingLarge = &text; }
     void ScrollLargeDisplay(int, int) override {} // nothing is seen to scroll
     void ScrollLargeDisplayToEnd() override {}
+    void RevealLargeDisplayPosition(int) override {}
     std::string LargeDisplayText() override { return Large().Text(); }
     TextSelection LargeSelection() override { return Large().Selection(); }
     void SetLargeSelection(TextSelection selection) override;

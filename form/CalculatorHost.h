@@ -36,6 +36,9 @@ public:
     // Scrolls the large display relative to its current position, or to its end.
     virtual void ScrollLargeDisplay(int characters, int lines) = 0;
     virtual void ScrollLargeDisplayToEnd() = 0;
+    // Scrolls the large display sideways, as little as needed, so that the character at this
+    // position (or the end of the line it ends) is in view.
+    virtual void RevealLargeDisplayPosition(int position) = 0;
 
     // The large display as the user may have edited it. Showing a text resets its selection
     // to the start; replacing the selection is a change and is notified to the form.

@@ -131,6 +131,11 @@ void CCalculatorView::ScrollLargeDisplay() {
     const int lines = m_nEquationCount > 6 ? m_nEquationCount + 1 : 0;
     if (characters != 0 || lines != 0)
         m_host.ScrollLargeDisplay(characters, lines);
+    // After "=" the line just completed ends the text: its result stays in view however long
+    // the line.
+    if (m_nLastLineEnd > 0 &&
+        m_strLargeDisplay.size() == static_cast<std::size_t>(m_nLastLineEnd) + 2)
+        m_host.RevealLargeDisplayPosition(m_nLastLineEnd);
 }
 
 void CCalculatorView::FormatDisplayValue(double value) {

@@ -156,6 +156,7 @@ private:
     void InsertAtCaret(const std::string& text);
     void FlushInsertion();
     void InsertSignChange();
+    bool SignChangeFits(std::string text, int caretPos);
     void SetBackgroundColor(Rgb color, int flag);
     struct ReplayState;
     void ReplayCharacter(ReplayState& state, const std::string& source, std::size_t i);

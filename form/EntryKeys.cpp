@@ -3,6 +3,8 @@
 
 #include "NumberText.h"
 
+#include <algorithm>
+
 namespace tarvo {
 
 namespace {
@@ -91,6 +93,12 @@ void CCalculatorView::OnChangeSign() {
         InsertSignChange();
         return;
     }
+    // Typed while the equation has the focus: at the caret, as after a click elsewhere.
+    if (m_bEditMode) {
+        if (SignChangeFits(m_host.LargeDisplayText(), m_host.LargeSelection().start))
+            InsertAtCaret(std::string(kSignSegment));
+        return;
+    }
     if (m_strSmallDisplay.empty())
         return;
     if (m_bExponentEntry && m_strSmallDisplay.find('e') != std::string::npos)
@@ -99,33 +107,35 @@ void CCalculatorView::OnChangeSign() {
         ChangeValueSign();
 }
 
-// A sign change inserted into the edited equation must stand behind a number.
 void CCalculatorView::InsertSignChange() {
-    std::string text = m_host.LargeDisplayText();
-    TrimTrailingSpace(text);
     TrimTrailingSpace(m_strEquation);
-    const std::size_t caret = static_cast<std::size_t>(m_nCaretPos);
-    if (caret >= text.size()) {
+    if (SignChangeFits(m_host.LargeDisplayText(), m_nCaretPos))
+        AppendToInsertion(std::string(kSignSegment));
+    else
         m_bInsertPending = 0;
-        return;
+}
+
+// A sign change goes into the edited equation right behind a number (with no blank between),
+// or at its very start; on a line end, past the text or before a [neg] it does nothing, and
+// anywhere else it is refused with a message.
+bool CCalculatorView::SignChangeFits(std::string text, int caretPos) {
+    TrimTrailingSpace(text);
+    const std::size_t caret = static_cast<std::size_t>(std::max(caretPos, 0));
+    if (caret >= text.size())
+        return false;
+    if (caret == 0)
+        return true;
+    const auto next = text.find_first_not_of(kWhiteSpace, caret);
+    const bool negAlreadyThere = next != std::string::npos && text.compare(next, 2, "[n") == 0;
+    if (text[caret] == ';' || negAlreadyThere)
+        return false;
+    if (!IsDigit(text[caret - 1])) {
+        m_host.ShowMessage("Edit Error", "Error - Illegal placement for change sign "
+                                         "operator.\nChange sign should be placed behind "
+                                         "the desired number.");
+        return false;
     }
-    if (caret > 0) {
-        const auto next = text.find_first_not_of(kWhiteSpace, caret);
-        const bool negAlreadyThere = next != std::string::npos && text.compare(next, 2, "[n") == 0;
-        if (text[caret] == ';' || negAlreadyThere) {
-            m_bInsertPending = 0;
-            return;
-        }
-        const auto previous = text.find_last_not_of(kWhiteSpace, caret - 1);
-        if (previous == std::string::npos || !IsDigit(text[previous])) {
-            m_host.ShowMessage("Edit Error", "Error - Illegal placement for change sign "
-                                             "operator.\nChange sign should be placed behind "
-                                             "the desired number.");
-            m_bInsertPending = 0;
-            return;
-        }
-    }
-    AppendToInsertion(std::string(kSignSegment));
+    return true;
 }
 
 void CCalculatorView::ChangeExponentSign() {

@@ -27,7 +27,9 @@ struct CalculatorKey {
     // Keyboard keys, separated by blanks: a printed character ("+", "(") matched on the typed
     // character, a letter with or without "Shift+" matched on the key, or a named key.
     const char* accelerators;
-    const char* token; // the name a script presses the key by
+    const char* token;  // the name a script presses the key by
+    const char* name;   // what the key is called, as a screen reader says it
+    const char* prompt; // what it does, as its tool tip and accessible description say
     DialogRect rect;
     KeyKind kind;
     void (*press)(CCalculatorView& view);

@@ -209,8 +209,25 @@ void CHexTool::EvaluatePending() {
 }
 
 void CHexTool::OnEquals() {
-    EvaluatePending();
+    if (EntersOperand1() && m_nOperator == HexOperator::None)
+        ShowOperandAsResult();
+    else
+        EvaluatePending();
     m_bAfterEquals = 1;
+}
+
+// "=" with no operation: the number typed is the result, shown as every result is, with the
+// type's full width in HEX. Nothing typed yet, or a real type, shows nothing new.
+void CHexTool::ShowOperandAsResult() {
+    if (m_pCalc->m_strOperand1.empty() || !IsIntegral(m_nDataType))
+        return;
+    SetByteOrder(0);
+    const std::uint32_t value = Operand(kOperand1);
+    m_pShow->m_strOperand1 = PaddedHexText(value, m_nDataType);
+    WriteDisplay(FormatHex(value));
+    WriteHex(m_pShow->m_strOperand1);
+    WriteDecimal(m_pShow->m_strOperand2);
+    WriteBinary(FormatBinary(*m_pShow, value, Type().bits));
 }
 
 void CHexTool::OnClear() {

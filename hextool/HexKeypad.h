@@ -15,6 +15,9 @@ struct HexKey {
     int id;              // control and command id
     const char* caption; // as the button is given it: "&&" shows one ampersand
     const char* token;   // the name a script presses the button by
+    const char* keys;    // typed characters that press it, or "Enter", separated by blanks
+    const char* name;    // what the key is called, as a screen reader says it
+    const char* prompt;  // what it does, as its tool tip and accessible description say
     DialogRect rect;
     void (*press)(CHexTool& tool);
 };

@@ -84,6 +84,7 @@ private:
     void OnComplement();
     void Advance();
     void EvaluatePending();
+    void ShowOperandAsResult();
 
     // Writing the displays; the edits' change handlers follow each write.
     void Refresh(bool withDisplay);

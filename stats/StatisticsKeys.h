@@ -15,6 +15,10 @@ struct StatisticsKey {
     int id; // control and command id
     const char* caption;
     const char* token; // the name a script presses the key by
+    // Keyboard keys, separated by blanks: typed characters, or "Enter", "Backspace", "F9".
+    const char* keys;
+    const char* name;   // what the key is called, as a screen reader says it
+    const char* prompt; // what it does, as its tool tip and accessible description say
     DialogRect rect;
     void (*press)(StatisticsTool& tool);
 };

@@ -14,12 +14,16 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace mirelle {
 
 namespace {
 
 const char* const kIndicatorNames[kLockKeyCount] = {"CAP", "NUM", "SCRL"};
+// What a screen reader calls the indicators, which show no text while their lock is off.
+const char* const kIndicatorAccessibleNames[kLockKeyCount] = {"Caps Lock", "Num Lock",
+                                                              "Scroll Lock"};
 
 } // namespace
 
@@ -36,6 +40,7 @@ struct CMainFrame::MenuItem {
 CMainFrame::CMainFrame(const ViewerSettings& settings)
     : m_settings(settings), m_pView(new CLedraView(this)) {
     setCentralWidget(m_pView);
+    m_pView->setAccessibleName("Manual page");
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -139,17 +144,31 @@ void CMainFrame::CreateStatusBar() {
 
 void CMainFrame::UpdateIndicators(const LockStates& states) {
     m_locks = Merge(states, m_locks);
-    for (int key = 0; key < kLockKeyCount; ++key)
-        m_indicators[key]->setText(m_locks[key].value_or(false) ? kIndicatorNames[key] : "");
+    for (int key = 0; key < kLockKeyCount; ++key) {
+        const bool on = m_locks[key].value_or(false);
+        m_indicators[key]->setText(on ? kIndicatorNames[key] : "");
+        m_indicators[key]->setAccessibleName(QString(kIndicatorAccessibleNames[key]) +
+                                             (on ? " on" : " off"));
+    }
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Leave)
+        ClearHoverText(watched);
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         UpdateIndicators(
             Merge(LockStatesOfKeyEvent(key, QGuiApplication::platformName()), LockStatesOfLeds()));
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The text of a link or a tool bar button goes when the pointer leaves it, also when it leaves
+// the page or the window without passing over plain text first.
+void CMainFrame::ClearHoverText(QObject* left) {
+    if (left == m_pView->viewport() || qobject_cast<QToolButton*>(left))
+        if (static_cast<QWidget*>(left)->window() == this)
+            statusBar()->clearMessage();
 }
 
 // A lock may have changed while another window had the keyboard.

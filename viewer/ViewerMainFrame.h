@@ -53,6 +53,7 @@ private:
     void OnInitialUpdate();
     void UpdateCaption();
     void UpdateIndicators(const LockStates& states);
+    void ClearHoverText(QObject* left);
 
     const ViewerSettings& m_settings;
     CLedraDoc m_doc;

@@ -20,6 +20,7 @@ CCalcIdDlg::CCalcIdDlg(QWidget* parent) : QDialog(parent) {
     label->setGeometry(units.Rect(10, 10, 271, 10));
     m_edit = new QLineEdit(this);
     m_edit->setGeometry(units.Rect(10, 26, 271, 14));
+    m_edit->setAccessibleName("Calculation ID");
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("button1118");
     ok->setGeometry(units.Rect(170, 66, 50, 14));

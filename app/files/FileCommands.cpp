@@ -2,10 +2,13 @@
 
 #include "CalcIdDlg.h"
 #include "CalcRecord.h"
+#include "FileDialogFit.h"
 #include "LoadCalcDlg.h"
 #include "LoadCommand.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace tarvo {
 
@@ -27,6 +30,7 @@ std::optional<std::string> AskFile(QWidget* parent, QFileDialog::AcceptMode mode
     dialog.setDefaultSuffix("txt");
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
     dialog.selectFile(initial);
+    FitFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return ToBytes(dialog.selectedFiles().constFirst());
@@ -34,8 +38,8 @@ std::optional<std::string> AskFile(QWidget* parent, QFileDialog::AcceptMode mode
 
 class DialogSaveHost final : public ISaveHost {
 public:
-    DialogSaveHost(const MessagePresenter& presenter, QWidget* parent)
-        : m_messages(presenter), m_parent(parent) {}
+    DialogSaveHost(const MessagePresenter& presenter, QWidget* parent, QString initialFile)
+        : m_messages(presenter, parent), m_parent(parent), m_initialFile(std::move(initialFile)) {}
 
     std::optional<std::string> AskCalculationId() override {
         CCalcIdDlg dialog(m_parent);
@@ -44,7 +48,7 @@ public:
         return dialog.m_strCalcId;
     }
     std::optional<std::string> AskSaveFile(bool confirmOverwrite) override {
-        return AskFile(m_parent, QFileDialog::AcceptSave, "quenda.txt", confirmOverwrite);
+        return AskFile(m_parent, QFileDialog::AcceptSave, m_initialFile, confirmOverwrite);
     }
     MessageAnswer ShowMessage(const std::string& title, const std::string& text,
                               MessageButtons buttons) override {
@@ -54,13 +58,23 @@ public:
 private:
     PresentedMessages m_messages;
     QWidget* m_parent;
+    QString m_initialFile;
 };
+
+// "quenda.txt", in the folder of the current calculation file when there is one.
+QString InitialSaveFile(ISettingsStore& settings) {
+    const std::string path = settings.ReadSettingString(kSettingsSection, "Path", "");
+    const QString name = "quenda.txt";
+    if (path.empty())
+        return name;
+    return QFileInfo(QString::fromUtf8(path.c_str())).dir().filePath(name);
+}
 
 } // namespace
 
 void RunSave(SaveKind kind, ISettingsStore& settings, const MessagePresenter& presenter,
              QWidget* parent) {
-    DialogSaveHost host(presenter, parent);
+    DialogSaveHost host(presenter, parent, InitialSaveFile(settings));
     SaveCalculation(kind, settings, host, CurrentTimeStamp());
 }
 

@@ -65,6 +65,7 @@ void CLoadCalcDlg::CreateFields() {
     m_calc = new QPlainTextEdit(this);
     m_calc->setGeometry(units.Rect(7, 22, 371, 48));
     m_calc->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_calc->setAccessibleName("Calculation");
 }
 
 void CLoadCalcDlg::CreateButtons() {
@@ -128,7 +129,7 @@ QString CLoadCalcDlg::FieldText(BrowserField field) const {
 
 MessageAnswer CLoadCalcDlg::ShowMessage(const std::string& title, const std::string& text,
                                         MessageButtons buttons) {
-    return PresentedMessages(m_presenter).ShowMessage(title, text, buttons);
+    return PresentedMessages(m_presenter, this).ShowMessage(title, text, buttons);
 }
 
 void CLoadCalcDlg::ShowField(BrowserField field, const std::string& text) {

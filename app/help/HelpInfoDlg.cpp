@@ -66,9 +66,16 @@ constexpr TextGroup kTextGroups[] = {
     {"Edit Calc Funtions", kEditCalcFunctions},
 };
 
-// What a demonstration button shows (a caption or an icon name) and the key's definition.
+// What a demonstration button shows and the key's definition.
 struct KeyDefinition {
-    const char* shown;
+    const char* shown; // the caption
+    const char* definition;
+};
+
+// A key shown as an icon, with the name a screen reader gives it.
+struct IconKeyDefinition {
+    const char* shown; // the icon
+    const char* name;
     const char* definition;
 };
 
@@ -97,28 +104,36 @@ constexpr KeyDefinition kTextKeys[] = {
     {"FE", "toggles small display between scientific notation and floating point"},
 };
 
-constexpr KeyDefinition kIconKeys[] = {
-    {"divide", "Division"},
-    {"multiply", "Multiplication"},
-    {"subtract", "Subtraction"},
-    {"add", "Addition"},
-    {"square", "Square, [x^2], squares the value displayed"},
-    {"sqrt", "Square Root, [sqrt], takes the square root of a number"},
-    {"power", "Exponent Function, y to the x power, [y^x], the 1st number entered is base (y), "
-              "the 2nd number entered is the exponent (x)"},
-    {"root", "Calculates the xth root of y, [y^1/x], 1st number entered is base (y), the 2nd "
-             "number entered is the xth root"},
-    {"exp", "inverse natural log, [e^x], takes e raised to the x power"},
-    {"ln", "natural log, [ln], gives the natural logarithm \n(base e) of the displayed value"},
-    {"tenpower", "inverse log (base 10), [10^x] displays 1 x 10 to the x power"},
-    {"log", "log (base 10), [log], takes the base 10 logarithm of the value in the display"},
-    {"ms", "MS, memory store - stores the Small Display number into memory"},
-    {"mr", "MR, memory recall - recalls the Small Display number from memory"},
-    {"xfer", "XF, memory transfer - loads the value transfered into the Memory Transfer Register"},
-    {"recalc", "RC, ReCalc, recalulates edit modified equation in Large Display."},
-    {"undo", "Undo, undoes last edit operation in Large Display.  There are 20 levels of undo"},
-    {"redo", "Redo, redoes last edit operation in Large Display.  There are 20 levels of redo"},
-    {"ctr", "Clear To Result, clears all Large Display data except the result"},
+constexpr IconKeyDefinition kIconKeys[] = {
+    {"divide", "Divide", "Division"},
+    {"multiply", "Multiply", "Multiplication"},
+    {"subtract", "Subtract", "Subtraction"},
+    {"add", "Add", "Addition"},
+    {"square", "Square", "Square, [x^2], squares the value displayed"},
+    {"sqrt", "Square root", "Square Root, [sqrt], takes the square root of a number"},
+    {"power", "y to the power x",
+     "Exponent Function, y to the x power, [y^x], the 1st number entered is base (y), "
+     "the 2nd number entered is the exponent (x)"},
+    {"root", "x-th root of y",
+     "Calculates the xth root of y, [y^1/x], 1st number entered is base (y), the 2nd "
+     "number entered is the xth root"},
+    {"exp", "e to the power x", "inverse natural log, [e^x], takes e raised to the x power"},
+    {"ln", "Natural logarithm",
+     "natural log, [ln], gives the natural logarithm \n(base e) of the displayed value"},
+    {"tenpower", "10 to the power x",
+     "inverse log (base 10), [10^x] displays 1 x 10 to the x power"},
+    {"log", "Logarithm",
+     "log (base 10), [log], takes the base 10 logarithm of the value in the display"},
+    {"ms", "Memory store", "MS, memory store - stores the Small Display number into memory"},
+    {"mr", "Memory recall", "MR, memory recall - recalls the Small Display number from memory"},
+    {"xfer", "Transfer recall",
+     "XF, memory transfer - loads the value transfered into the Memory Transfer Register"},
+    {"recalc", "ReCalc", "RC, ReCalc, recalulates edit modified equation in Large Display."},
+    {"undo", "Undo",
+     "Undo, undoes last edit operation in Large Display.  There are 20 levels of undo"},
+    {"redo", "Redo",
+     "Redo, redoes last edit operation in Large Display.  There are 20 levels of redo"},
+    {"ctr", "Clear to result", "Clear To Result, clears all Large Display data except the result"},
 };
 
 // Geometry in dialog units.
@@ -220,9 +235,12 @@ void CHelpInfoDlg::CreateButtonDefinitions(const DialogUnits& units, int top) {
 
     // Before the first click each button shows its first key, with no definition yet.
     m_pTextKeyButton->setText(kTextKeys[0].shown);
-    // The icon fills the button inside its bevel, as on the keypad.
-    m_pIconKeyButton->setIconSize(m_pIconKeyButton->size() - QSize(units.X(8), units.Y(6)));
-    m_pIconKeyButton->setIcon(KeyIcon(kIconKeys[0].shown, false, m_pIconKeyButton->iconSize()));
+    // The icon as on the keypad, its letters as tall as the captions'.
+    m_pIconKeyButton->setIconSize(KeyIconSize(font(), m_pIconKeyButton->size() - QSize(6, 4)));
+    m_pIconKeyButton->setIcon(KeyIcon(kIconKeys[0].shown, QString(), *m_pIconKeyButton));
+    m_pIconKeyButton->setAccessibleName(kIconKeys[0].name);
+    for (QPushButton* button : {m_pTextKeyButton, m_pIconKeyButton})
+        button->setAccessibleDescription("Shows the next key and its definition");
 
     connect(m_pTextKeyButton, &QPushButton::clicked, this, &CHelpInfoDlg::OnTextKeyButton);
     connect(m_pIconKeyButton, &QPushButton::clicked, this, &CHelpInfoDlg::OnIconKeyButton);
@@ -255,8 +273,9 @@ void CHelpInfoDlg::OnTextKeyButton() {
 
 void CHelpInfoDlg::OnIconKeyButton() {
     m_nIconKeyIndex = (m_nIconKeyIndex + 1) % static_cast<int>(std::size(kIconKeys));
-    const KeyDefinition& key = kIconKeys[m_nIconKeyIndex];
-    m_pIconKeyButton->setIcon(KeyIcon(key.shown, false, m_pIconKeyButton->iconSize()));
+    const auto& key = kIconKeys[m_nIconKeyIndex];
+    m_pIconKeyButton->setIcon(KeyIcon(key.shown, QString(), *m_pIconKeyButton));
+    m_pIconKeyButton->setAccessibleName(key.name);
     m_pIconKeyDefinition->setText(key.definition);
 }
 

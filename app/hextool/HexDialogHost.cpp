@@ -23,7 +23,7 @@ std::string ToBytes(const QString& text) {
 
 MessageAnswer HexDialogHost::ShowMessage(const std::string& title, const std::string& text,
                                          MessageButtons buttons) {
-    return m_presenter(FromBytes(title), FromBytes(text), buttons);
+    return m_presenter(m_controls.owner, FromBytes(title), FromBytes(text), buttons);
 }
 
 // Texts set by the program emit no textEdited, so they do not come back as the user's typing.

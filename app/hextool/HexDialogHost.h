@@ -8,6 +8,7 @@
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
+class QWidget;
 
 namespace tarvo {
 
@@ -16,6 +17,7 @@ class HexLengthLimit;
 class HexDialogHost final : public IHexToolHost {
 public:
     struct Controls {
+        QWidget* owner = nullptr; // the dialog, which owns the message boxes
         QLineEdit* display = nullptr;
         QLineEdit* hex = nullptr;
         QLineEdit* decimal = nullptr;

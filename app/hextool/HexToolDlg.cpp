@@ -5,7 +5,9 @@
 #include "HexHelpDlg.h"
 #include "HexKeypad.h"
 #include "HexLengthLimit.h"
+#include "KeypadKeyboard.h"
 #include "MenuFocus.h"
+#include "TabOrder.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -32,6 +34,8 @@ constexpr DialogRect kOk{197, 191, 40, 14};
 constexpr DialogRect kFirstRadio{176, 17, 60, 10};
 constexpr int kRadioStep = 15;
 constexpr int kFirstRadioId = 1090;
+constexpr int kEqualsKeyId = 1077;
+constexpr int kTransferKeyId = 1099;
 
 struct Frame {
     const char* title;
@@ -56,16 +60,16 @@ CHexToolDlg::CHexToolDlg(ISettingsStore& settings, QWidget* parent)
     setFont(DialogFont());
     const DialogUnits units(font());
     setFixedSize(units.X(kDialogSize.width()), units.Y(kDialogSize.height()));
-    QPalette palette = this->palette(); // the fill of the static texts
-    palette.setColor(QPalette::Window, ToQColor(m_tool.m_crBackground));
-    setPalette(palette);
     CreateFrames(units);
     CreateCalculator(units);
     CreateConverter(units);
     CreateDataTypes(units);
     CreateDialogButtons(units);
-    m_host.Attach(
-        {m_pDisplay, m_pHex, m_pDecimal, m_pBinary, m_buttons.at(kByteOrderKeyId), m_pHexLimit});
+    CreateKeyboard();
+    SetTabOrder();
+    UseBackgroundForStatics(*this, m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
+    m_host.Attach({this, m_pDisplay, m_pHex, m_pDecimal, m_pBinary, m_buttons.at(kByteOrderKeyId),
+                   m_pHexLimit});
 }
 
 CHexToolDlg::~CHexToolDlg() {
@@ -82,9 +86,14 @@ void CHexToolDlg::CreateFrames(const DialogUnits& units) {
 void CHexToolDlg::CreateCalculator(const DialogUnits& units) {
     m_pDisplay = NewEdit(units.Rect(kDisplay), &CHexTool::OnDisplaySetFocus,
                          &CHexTool::OnDisplayChange, &CHexTool::OnDisplayKillFocus);
+    m_pDisplay->setAccessibleName("Calculator display");
+    m_pDisplay->setAccessibleDescription("The hex number being typed, or the result");
     for (const HexKey& key : HexKeys()) {
         auto* button = new QPushButton(key.caption, this);
         button->setGeometry(units.Rect(key.rect));
+        button->setAccessibleName(key.name);
+        button->setAccessibleDescription(key.prompt);
+        button->setToolTip(key.prompt);
         connect(button, &QPushButton::clicked, this, [this, &key] { key.press(m_tool); });
         m_buttons[key.id] = button;
     }
@@ -99,7 +108,12 @@ void CHexToolDlg::CreateConverter(const DialogUnits& units) {
     m_pHexLimit = new HexLengthLimit(m_pHex);
     m_pDecimal = NewEdit(units.Rect(kDecimal), &CHexTool::OnDecimalSetFocus,
                          &CHexTool::OnDecimalChange, &CHexTool::OnDecimalKillFocus);
+    m_pHex->setAccessibleName("HEX");
+    m_pHex->setAccessibleDescription("Type a hex number to see it in decimal and binary");
+    m_pDecimal->setAccessibleName("DECIMAL");
+    m_pDecimal->setAccessibleDescription("Type a decimal number to see it in hex and binary");
     m_pBinary = NewStatic(QString(), units.Rect(kBinary));
+    m_pBinary->setAccessibleName("BINARY");
     m_pBinary->setAlignment(Qt::AlignCenter);
 }
 
@@ -112,13 +126,43 @@ void CHexToolDlg::CreateDataTypes(const DialogUnits& units) {
         // As wide as its text, which stands on the background colour like a static text's.
         radio->setGeometry(place.x(), place.y(), std::min(radio->sizeHint().width(), place.width()),
                            place.height());
-        radio->setBackgroundRole(QPalette::Window);
-        radio->setAutoFillBackground(true);
+        StandOnBackground(*radio);
         radio->setChecked(type.type == m_tool.m_nDataType);
         connect(radio, &QRadioButton::clicked, this,
                 [this, &type] { m_tool.OnDataType(type.type); });
         m_dataTypes[type.type] = radio;
     }
+}
+
+// Typed digits, A to F and the operator characters press the keypad's keys, and Enter "=";
+// the keypad has the focus at first, so that typing calculates at once.
+void CHexToolDlg::CreateKeyboard() {
+    auto* keyboard = new KeypadKeyboard(*this, [this](const QKeyEvent& event) -> QAbstractButton* {
+        for (const HexKey& key : HexKeys())
+            if (IsOneOfKeys(event, key.keys))
+                return m_buttons.at(key.id);
+        return nullptr;
+    });
+    for (const auto& [id, button] : m_buttons)
+        if (id != kTransferKeyId) // a focused Transfer takes Enter as its own click
+            keyboard->AddKey(*button);
+    m_buttons.at(kEqualsKeyId)->setFocus();
+}
+
+// Section by section: the calculator, the data types beside it, the converter below, and the
+// dialog's buttons.
+void CHexToolDlg::SetTabOrder() {
+    std::vector<QWidget*> controls = {m_pDisplay};
+    for (const HexKey& key : HexKeys())
+        if (key.id != kTransferKeyId)
+            controls.push_back(m_buttons.at(key.id));
+    for (const auto& [type, radio] : m_dataTypes)
+        controls.push_back(radio);
+    for (QWidget* control : {static_cast<QWidget*>(m_pHex), static_cast<QWidget*>(m_pDecimal),
+                             static_cast<QWidget*>(m_buttons.at(kTransferKeyId)),
+                             static_cast<QWidget*>(m_pHelp), static_cast<QWidget*>(m_pOk)})
+        controls.push_back(control);
+    tarvo::SetTabOrder(controls);
 }
 
 void CHexToolDlg::CreateDialogButtons(const DialogUnits& units) {
@@ -148,7 +192,7 @@ QLabel* CHexToolDlg::NewStatic(const QString& text, const QRect& place) {
     auto* label = new QLabel(text, this);
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
-    label->setAutoFillBackground(true);
+    StandOnBackground(*label);
     return label;
 }
 

@@ -62,6 +62,8 @@ private:
     void CreateConverter(const DialogUnits& units);
     void CreateDataTypes(const DialogUnits& units);
     void CreateDialogButtons(const DialogUnits& units);
+    void CreateKeyboard();
+    void SetTabOrder();
     QLineEdit* NewEdit(const QRect& place, void (CHexTool::*setFocus)(), void (CHexTool::*change)(),
                        void (CHexTool::*killFocus)());
     QLabel* NewStatic(const QString& text, const QRect& place);

@@ -2,13 +2,16 @@
 
 #include "Background.h"
 #include "DialogUnits.h"
+#include "KeypadKeyboard.h"
 #include "MenuFocus.h"
 #include "SampleDisplay.h"
 #include "StatisticsHelpDlg.h"
 #include "StatisticsKeys.h"
+#include "TabOrder.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -29,12 +32,7 @@ constexpr int kCountId = 1024;
 constexpr int kHelpId = 1098;
 constexpr int kOkId = 1118;
 constexpr int kEnterId = 1023;
-
-// Statics and radio buttons keep their own system colour over the painted background, as
-// every other control does.
-void FillOwnBackground(QWidget* control) {
-    control->setAutoFillBackground(true);
-}
+constexpr int kTransferId = 1099;
 
 QString ToQString(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -59,7 +57,7 @@ int BytePosition(const QString& text, int position) {
 
 CStatisticsDlg::CStatisticsDlg(ISettingsStore& settings, MessagePresenter presenter,
                                QWidget* parent)
-    : QDialog(parent), m_messages(std::move(presenter)), m_tool(*this, m_messages, settings) {
+    : QDialog(parent), m_messages(std::move(presenter), this), m_tool(*this, m_messages, settings) {
     setWindowTitle("Tarvo Statistics");
     setFont(DialogFont());
     const DialogUnits units(font());
@@ -68,8 +66,38 @@ CStatisticsDlg::CStatisticsDlg(ISettingsStore& settings, MessagePresenter presen
     CreateKeys();
     CreateResults();
     CreateButtons();
+    CreateKeyboard();
+    SetTabOrder();
     // The keypad has the focus at first, so that keys add to the end of the sample.
     m_controls.at(kEnterId)->setFocus();
+}
+
+// Typed digits, the point, Backspace, Enter and F9 (+/-) press the keypad's keys.
+void CStatisticsDlg::CreateKeyboard() {
+    auto* keyboard = new KeypadKeyboard(*this, [this](const QKeyEvent& event) -> QAbstractButton* {
+        for (const StatisticsKey& key : StatisticsKeys())
+            if (IsOneOfKeys(event, key.keys))
+                return qobject_cast<QAbstractButton*>(m_controls.at(key.id));
+        return nullptr;
+    });
+    for (const StatisticsKey& key : StatisticsKeys())
+        if (key.id != kTransferId) // a focused Transfer takes Enter as its own click
+            keyboard->AddKey(*qobject_cast<QAbstractButton*>(m_controls.at(key.id)));
+}
+
+// The sample, the keypad, each result with its value, then the dialog's buttons.
+void CStatisticsDlg::SetTabOrder() {
+    std::vector<QWidget*> controls = {m_sample};
+    for (const StatisticsKey& key : StatisticsKeys())
+        if (key.id != kTransferId)
+            controls.push_back(m_controls.at(key.id));
+    for (const StatisticsResult& result : StatisticsResults()) {
+        controls.push_back(m_controls.at(result.radioId));
+        controls.push_back(m_controls.at(result.editId));
+    }
+    for (const int id : {kHelpId, kTransferId, kOkId})
+        controls.push_back(m_controls.at(id));
+    tarvo::SetTabOrder(controls);
 }
 
 void CStatisticsDlg::AddControl(int id, QWidget* control) {
@@ -81,6 +109,9 @@ void CStatisticsDlg::CreateDisplays() {
     const DialogUnits units(font());
     m_sample = new SampleDisplay(this);
     m_sample->setGeometry(units.Rect(9, 11, 303, 25));
+    m_sample->setAccessibleName("Sample");
+    m_sample->setAccessibleDescription(
+        "The numbers of the sample, each followed by a comma; it can be edited");
     m_sample->installEventFilter(this);
     connect(m_sample, &QPlainTextEdit::textChanged, this,
             [this] { m_tool.OnSampleDisplayChange(); });
@@ -88,11 +119,12 @@ void CStatisticsDlg::CreateDisplays() {
 
     auto* label = new QLabel("n = ", this);
     label->setGeometry(units.Rect(23, 43, 15, 8));
-    FillOwnBackground(label);
+    StandOnBackground(*label);
     m_count = new QLabel(this);
-    FillOwnBackground(m_count);
+    StandOnBackground(*m_count);
     m_count->setTextFormat(Qt::PlainText);
     m_count->setGeometry(units.Rect(38, 43, 40, 8));
+    m_count->setAccessibleDescription("The number of values in the sample");
     AddControl(kCountId, m_count);
 }
 
@@ -100,9 +132,13 @@ void CStatisticsDlg::CreateKeys() {
     const DialogUnits units(font());
     auto* frame = new QGroupBox(this);
     frame->setGeometry(units.Rect(10, 56, 70, 75));
+    frame->setAccessibleName("Keypad");
     for (const StatisticsKey& key : StatisticsKeys()) {
         auto* button = new QPushButton(key.caption, this);
         button->setGeometry(units.Rect(key.rect));
+        button->setAccessibleName(key.name);
+        button->setAccessibleDescription(key.prompt);
+        button->setToolTip(key.prompt);
         button->setDefault(key.id == kEnterId);
         connect(button, &QPushButton::clicked, this, [this, &key] { key.press(m_tool); });
         AddControl(key.id, button);
@@ -114,7 +150,7 @@ void CStatisticsDlg::CreateResults() {
     for (const StatisticsResult& result : StatisticsResults()) {
         auto* radio = new QRadioButton(result.caption, this);
         radio->setGeometry(units.Rect(result.radioRect));
-        FillOwnBackground(radio);
+        StandOnBackground(*radio);
         connect(radio, &QRadioButton::clicked, this,
                 [this, &result] { m_tool.OnResultChoice(result.choice); });
         AddControl(result.radioId, radio);
@@ -123,6 +159,7 @@ void CStatisticsDlg::CreateResults() {
         edit->setGeometry(units.Rect(result.editRect));
         edit->setReadOnly(true);
         edit->setAlignment(Qt::AlignRight);
+        edit->setAccessibleName(result.caption);
         m_results[static_cast<std::size_t>(result.choice - 1)] = edit;
         AddControl(result.editId, edit);
     }
@@ -147,6 +184,7 @@ void CStatisticsDlg::showEvent(QShowEvent* event) {
     if (!m_opened) {
         m_opened = true;
         m_tool.OnInitDialog();
+        UseBackgroundForStatics(*this, m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
         update();
     }
 }

@@ -55,6 +55,8 @@ private:
     void CreateKeys();
     void CreateResults();
     void CreateButtons();
+    void CreateKeyboard();
+    void SetTabOrder();
     void AddControl(int id, QWidget* control);
 
     PresentedMessages m_messages;

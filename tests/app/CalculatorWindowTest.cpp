@@ -4,17 +4,26 @@
 #include "MainFrame.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QGuiApplication>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <memory>
 
 QT_BEGIN_NAMESPACE
@@ -30,8 +39,9 @@ class CalculatorWindowTest : public ::testing::Test {
 protected:
     CalculatorWindowTest() {
         m_host.SetMessagePresenter(
-            [this](const QString& title, const QString& text, MessageButtons) {
+            [this](QWidget* owner, const QString& title, const QString& text, MessageButtons) {
                 m_messages.push_back(title + " | " + text);
+                m_owners.push_back(owner);
                 return MessageAnswer::Yes;
             });
     }
@@ -68,6 +78,7 @@ protected:
     CCalculatorDoc m_doc{m_host};
     std::unique_ptr<CMainFrame> m_frame;
     std::vector<QString> m_messages;
+    std::vector<QWidget*> m_owners;
 };
 
 // Key ids of the digits and operators used below.
@@ -298,6 +309,7 @@ TEST_F(CalculatorWindowTest, MessagesGoThroughTheHostWithTheirTitles) {
     Click({K5, DIV, K0, EQUALS});
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_TRUE(m_messages[0].startsWith("Tarvo 2.0 | Error - Illegal divide by zero!"));
+    EXPECT_EQ(m_owners, std::vector<QWidget*>{m_frame.get()});
 }
 
 TEST_F(CalculatorWindowTest, TheParenthesisStatusIsPaintedOnTheForm) {
@@ -306,6 +318,177 @@ TEST_F(CalculatorWindowTest, TheParenthesisStatusIsPaintedOnTheForm) {
     EXPECT_EQ(m_host.ParenStatus(), "Open Parentheses = 1");
     Click({1030});
     EXPECT_EQ(m_host.ParenStatus(), "");
+}
+
+TEST_F(CalculatorWindowTest, TheResultOfALongLineIsInViewAfterEquals) {
+    StartShown();
+    QTest::keyClicks(Form().Button(K7), "123456789+987654321*2-55555555+4444444444/7+1234567*3=");
+    QPlainTextEdit* large = Form().LargeDisplay();
+    QTextCursor lineEnd(large->document());
+    lineEnd.setPosition(static_cast<int>(Large().indexOf(';')) + 1);
+    const QRect place = large->cursorRect(lineEnd);
+    EXPECT_GT(large->horizontalScrollBar()->value(), 0);
+    EXPECT_GE(place.left(), 0);
+    EXPECT_LE(place.right(), large->viewport()->width());
+}
+
+TEST_F(CalculatorWindowTest, F9InTheFocusedLargeDisplayInsertsTheSignChangeAtTheCaret) {
+    StartShown();
+    Click({K2, EQUALS});
+    QPlainTextEdit* large = Form().LargeDisplay();
+    large->setFocus();
+    QTextCursor cursor = large->textCursor();
+    cursor.setPosition(1);
+    large->setTextCursor(cursor);
+    QTest::keyClick(large, Qt::Key_F9);
+    EXPECT_EQ(Large(), "2  [neg]  = 2; \n");
+    EXPECT_EQ(Small(), "2");
+}
+
+QColor Average(const QImage& image) {
+    double red = 0, green = 0, blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            red += pixel.redF();
+            green += pixel.greenF();
+            blue += pixel.blueF();
+        }
+    const double count = image.width() * image.height();
+    return QColor::fromRgbF(red / count, green / count, blue / count);
+}
+
+double Distance(const QColor& a, const QColor& b) {
+    return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+}
+
+// The "on" state shows at a glance: the key turns to the selection colour.
+TEST_F(CalculatorWindowTest, TheHypKeyTakesTheSelectionColourWhileOn) {
+    StartShown();
+    QAbstractButton* hyp = Form().Button(1049);
+    const QColor selection = hyp->palette().color(QPalette::Highlight);
+    const double off = Distance(Average(hyp->grab().toImage()), selection);
+    QTest::keyClick(hyp, Qt::Key_H);
+    ASSERT_TRUE(hyp->isChecked());
+    const double on = Distance(Average(hyp->grab().toImage()), selection);
+    EXPECT_LT(on, off / 2);
+}
+
+// The rows an icon's ink of this kind covers.
+template <class Ink> int InkHeight(const QImage& image, Ink ink) {
+    int top = image.height();
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (ink(image.pixelColor(x, y))) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return bottom - top + 1;
+}
+
+// Icon letters as tall and as dark as the captions, the key badge's letter as tall too.
+TEST_F(CalculatorWindowTest, KeyIconsAndTheirBadgesMatchTheCaptionFont) {
+    Start();
+    QAbstractButton* store = Form().Button(1022); // MS
+    const double capital = QFontMetricsF(store->font()).capHeight();
+    const QImage plain = store->icon().pixmap(store->iconSize()).toImage();
+    const auto dark = [](const QColor& c) { return c.alpha() > 128 && c.lightness() < 96; };
+    EXPECT_NEAR(InkHeight(plain, dark), capital, 2.5);
+    const auto darkest = [&] {
+        int lightness = 255;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                if (plain.pixelColor(x, y).alpha() == 255)
+                    lightness = std::min(lightness, plain.pixelColor(x, y).lightness());
+        return lightness;
+    };
+    EXPECT_LE(darkest(), store->palette().color(QPalette::ButtonText).lightness() + 24);
+    Trigger(32772);
+    const QImage keyed = store->icon().pixmap(store->iconSize()).toImage();
+    const auto white = [](const QColor& c) { return c.alpha() > 200 && c.lightness() > 200; };
+    EXPECT_NEAR(InkHeight(keyed, white), capital, 1.5);
+}
+
+TEST_F(CalculatorWindowTest, TheDisplaysMenusCopyAndPasteAsTheKeysDo) {
+    StartShown();
+    QGuiApplication::clipboard()->setText("12.5");
+    const auto item = [](QMenu& menu, const QString& text) {
+        for (QAction* action : menu.actions())
+            if (action->text().startsWith(text))
+                return action;
+        return static_cast<QAction*>(nullptr);
+    };
+    std::unique_ptr<QMenu> small(Form().DisplayMenu(Form().SmallDisplay()));
+    EXPECT_FALSE(item(*small, "&Copy")->isEnabled()); // nothing selected
+    item(*small, "&Paste")->trigger();
+    EXPECT_EQ(Large(), "12.5");
+    Click({MUL, K2, EQUALS});
+    std::unique_ptr<QMenu> large(Form().DisplayMenu(Form().LargeDisplay()));
+    item(*large, "Select &All")->trigger();
+    large.reset(Form().DisplayMenu(Form().LargeDisplay()));
+    item(*large, "&Copy")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "12.5 * 2 = 25; \n");
+}
+
+// Answers each modal dialog as it opens until answer says it is done.
+void AnswerModals(const std::function<bool(QWidget&)>& answer) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout,
+                     [timer, answer, last = QPointer<QWidget>()]() mutable {
+                         QWidget* modal = QApplication::activeModalWidget();
+                         if (!modal || modal == last)
+                             return;
+                         last = modal;
+                         if (answer(*modal)) {
+                             timer->stop();
+                             timer->deleteLater();
+                         }
+                     });
+    timer->start(10);
+}
+
+// Save As offers "quenda.txt" beside the current file, in a dialog wide enough for the size,
+// type and date of the files.
+TEST_F(CalculatorWindowTest, SaveAsStartsInTheFolderOfTheCurrentFile) {
+    const QString folder = m_folder.path() + "/calcs";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const char* name : {"/sums.txt", "/a-rather-long-name-of-a-calculation-file.txt"}) {
+        QFile file(folder + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("x");
+    }
+    m_settings.WriteSettingString("Settings", "Path", (folder + "/sums.txt").toStdString());
+    StartShown();
+    QString directory;
+    QString chosen;
+    bool columnsFit = false;
+    AnswerModals([&](QWidget& modal) {
+        auto* files = qobject_cast<QFileDialog*>(&modal);
+        if (!files) {
+            qobject_cast<QDialog*>(&modal)->accept(); // the calculation ID
+            return false;
+        }
+        directory = files->directory().absolutePath();
+        chosen = files->selectedFiles().value(0);
+        auto* view = files->findChild<QTreeView*>("treeView");
+        const QModelIndex root = view->rootIndex();
+        const bool loaded = QTest::qWaitFor([&] { return view->model()->rowCount(root) == 2; });
+        QTest::qWait(50); // the columns follow the rows at the next layout
+        columnsFit = loaded && view->header()->length() <= view->viewport()->width();
+        for (int column = 1; column < view->header()->count(); ++column)
+            for (int row = 0; row < 2; ++row)
+                columnsFit =
+                    columnsFit &&
+                    view->header()->sectionSize(column) >=
+                        view->sizeHintForIndex(view->model()->index(row, column, root)).width();
+        files->reject();
+        return true;
+    });
+    Trigger(32809);
+    EXPECT_EQ(directory, folder);
+    EXPECT_EQ(chosen, folder + "/quenda.txt");
+    EXPECT_TRUE(columnsFit);
 }
 
 } // namespace

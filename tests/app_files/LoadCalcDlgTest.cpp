@@ -69,12 +69,14 @@ protected:
     IniSettingsStore m_settings{m_folder.path()};
     const std::string m_path = m_folder.path().toStdString() + "/calcs.txt";
     std::vector<QString> m_messages;
+    std::vector<QWidget*> m_owners;
     MessageAnswer m_answer = MessageAnswer::Yes;
-    CLoadCalcDlg m_dialog{
-        m_settings, [this](const QString& title, const QString& text, MessageButtons buttons) {
-            m_messages.push_back(title + " | " + text);
-            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : m_answer;
-        }};
+    CLoadCalcDlg m_dialog{m_settings, [this](QWidget* owner, const QString& title,
+                                             const QString& text, MessageButtons buttons) {
+                              m_messages.push_back(title + " | " + text);
+                              m_owners.push_back(owner);
+                              return buttons == MessageButtons::Ok ? MessageAnswer::Ok : m_answer;
+                          }};
 };
 
 using Fields = std::vector<QString>;
@@ -171,6 +173,7 @@ TEST_F(LoadCalcDlgTest, DeleteAnsweredYesRemovesTheRecordShown) {
     Click(1120);
     Click(1127);
     EXPECT_EQ(m_messages, std::vector<QString>{kQuestion});
+    EXPECT_EQ(m_owners, std::vector<QWidget*>{&m_dialog}); // the question stands over the browser
     EXPECT_EQ(FileNow(), kA + kC);
     EXPECT_EQ(Shown(), (Fields{"A", kShownTime, "1 + 1 = 2; ", "2", "1"}));
     EXPECT_TRUE(m_dialog.isVisible());

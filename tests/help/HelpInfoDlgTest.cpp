@@ -115,13 +115,10 @@ QImage IconImage(const QIcon& icon, QSize size) {
     return icon.pixmap(size).toImage();
 }
 
-QImage KeyImage(const char* name, QSize size) {
-    return IconImage(KeyIcon(name, false, size), size);
-}
-
 // Whether the button shows the key icon of that name.
 bool ShowsIcon(const QPushButton* button, const char* name) {
-    return IconImage(button->icon(), button->iconSize()) == KeyImage(name, button->iconSize());
+    return IconImage(button->icon(), button->iconSize()) ==
+           IconImage(KeyIcon(name, QString(), *button), button->iconSize());
 }
 
 // A word-wrapped text shows whole when its label is tall enough for the wrapped lines.
@@ -252,11 +249,15 @@ TEST(HelpInfoDlgTest, IconButtonStepsThroughTheKeysAndStartsOver) {
 
 // Otherwise the icon button would not visibly change on a click.
 TEST(HelpInfoDlgTest, NeighbouringKeyIconsLookDifferent) {
-    const QSize size(48, 32);
+    QPushButton button;
+    button.setIconSize(QSize(48, 32));
+    const auto image = [&](const char* name) {
+        return IconImage(KeyIcon(name, QString(), button), button.iconSize());
+    };
     for (size_t i = 0; i < std::size(kIconKeys); ++i) {
         const char* name = kIconKeys[i].shown;
         const char* next = kIconKeys[(i + 1) % std::size(kIconKeys)].shown;
-        EXPECT_NE(KeyImage(name, size), KeyImage(next, size)) << name << " and " << next;
+        EXPECT_NE(image(name), image(next)) << name << " and " << next;
     }
 }
 

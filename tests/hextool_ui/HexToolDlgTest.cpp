@@ -36,8 +36,9 @@ protected:
     CHexToolDlg& Open() {
         m_dialog = std::make_unique<CHexToolDlg>(m_settings);
         m_dialog->SetMessagePresenter(
-            [this](const QString& title, const QString& text, MessageButtons) {
+            [this](QWidget* owner, const QString& title, const QString& text, MessageButtons) {
                 m_messages.push_back(title + " | " + text);
+                m_owners.push_back(owner);
                 return MessageAnswer::Ok;
             });
         return *m_dialog;
@@ -67,6 +68,7 @@ protected:
     IniSettingsStore m_settings{m_folder.path()};
     std::unique_ptr<CHexToolDlg> m_dialog;
     std::vector<QString> m_messages;
+    std::vector<QWidget*> m_owners;
 };
 
 TEST_F(HexToolDlgTest, OpensOnUnsignedLongWithEmptyDisplays) {
@@ -106,6 +108,7 @@ TEST_F(HexToolDlgTest, KeysUnderARealTypeShowTheMessage) {
     Click({K5});
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(m_messages[0], "ERROR | Must select Integral Data Type for this function.");
+    EXPECT_EQ(m_owners, std::vector<QWidget*>{&dialog});
     EXPECT_EQ(Display(), "");
 }
 
@@ -204,6 +207,23 @@ TEST_F(HexToolDlgTest, HelpOpensTheNixetHelpModally) {
     dialog.HelpButton()->click();
     EXPECT_EQ(title, "Nixet Help");
     EXPECT_TRUE(dialog.isVisible());
+}
+
+// "=" has the focus at first; typed digits, letters and operators press the keys, Enter "=",
+// while the converter's edits keep what is typed into them.
+TEST_F(HexToolDlgTest, TypedKeysPressTheKeypadOutsideTheEdits) {
+    OpenShown();
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_EQ(focused, m_dialog->Button(EQUALS));
+    QTest::keyClicks(focused, "a+F");
+    QTest::keyClick(focused, Qt::Key_Return);
+    EXPECT_EQ(Display(), "19");
+    QTest::keyClicks(focused, "8<2=");
+    EXPECT_EQ(Display(), "20");
+    TypeInto(m_dialog->HexEdit(), "ff");
+    EXPECT_EQ(Hex(), "ff");
+    EXPECT_EQ(Decimal(), "255");
+    EXPECT_EQ(Display(), "20");
 }
 
 TEST_F(HexToolDlgTest, PaintsWithTheStoredColourAndHatch) {

@@ -43,7 +43,7 @@ TEST(DamagedSettingsWindowsTest, TheCalculatorWindowStartsFromEveryTruncation) {
         tarvo::IniSettingsStore store(folder.path());
         tarvo::FormHost host;
         host.SetMessagePresenter(
-            [&](const QString& title, const QString& text, tarvo::MessageButtons) {
+            [&](QWidget*, const QString& title, const QString& text, tarvo::MessageButtons) {
                 ADD_FAILURE() << "cut at " << length << ": " << title.toStdString() << " | "
                               << text.toStdString();
                 return tarvo::MessageAnswer::Ok;

@@ -45,8 +45,10 @@ protected:
     CStatisticsDlg& Open(const std::string& stored = "") {
         m_settings.WriteSettingString("Settings", "Sumra1", stored);
         m_dialog = std::make_unique<CStatisticsDlg>(
-            m_settings, [this](const QString& title, const QString& text, MessageButtons) {
+            m_settings,
+            [this](QWidget* owner, const QString& title, const QString& text, MessageButtons) {
                 m_messages.push_back(title + " | " + text);
+                m_owners.push_back(owner);
                 return MessageAnswer::Ok;
             });
         m_dialog->show();
@@ -70,6 +72,7 @@ protected:
     QTemporaryDir m_folder;
     IniSettingsStore m_settings{m_folder.path()};
     std::vector<QString> m_messages;
+    std::vector<QWidget*> m_owners;
     std::unique_ptr<CStatisticsDlg> m_dialog;
 };
 
@@ -197,6 +200,7 @@ TEST_F(StatisticsDlgTest, TheLimitIsReportedInAMessageBox) {
     Click({K2, ENTER});
     EXPECT_EQ(m_messages,
               std::vector<QString>{"Warning Message | Maximum number of inputs exceeded"});
+    EXPECT_EQ(m_owners, std::vector<QWidget*>{m_dialog.get()});
     EXPECT_EQ(Count(), "100");
 }
 
@@ -249,6 +253,32 @@ TEST_F(StatisticsDlgTest, PaintsTheStoredColourAndHatch) {
     EXPECT_EQ(CornerColors(Open()), std::set<QRgb>{qRgb(255, 0, 0)});
     m_settings.WriteSettingInt("Settings", "Background Hatch", 4);
     EXPECT_EQ(CornerColors(Open()), (std::set<QRgb>{qRgb(255, 0, 0), qRgb(255, 255, 255)}));
+    // The count and the result choices stand on the colour itself, as Nixet's texts do.
+    for (QWidget* control : {static_cast<QWidget*>(m_dialog->CountStatic()),
+                             m_dialog->Control(SUM_RADIO), m_dialog->Control(SD1_RADIO)}) {
+        EXPECT_TRUE(control->autoFillBackground());
+        EXPECT_EQ(control->palette().color(control->backgroundRole()), QColor(255, 0, 0));
+    }
+}
+
+// Typed keys press the keypad's keys while no text field has the focus; Enter is the
+// keypad's Enter even on another key.
+TEST_F(StatisticsDlgTest, TypedKeysPressTheKeypadOutsideTheSample) {
+    Open();
+    QWidget* key = Button(K7);
+    key->setFocus();
+    QTest::keyClicks(key, "12.5");
+    QTest::keyClick(key, Qt::Key_Return);
+    QTest::keyClicks(key, "34");
+    QTest::keyClick(key, Qt::Key_Backspace);
+    QTest::keyClick(key, Qt::Key_F9);
+    QTest::keyClick(key, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Sample(), "12.5, -3, ");
+    EXPECT_EQ(Count(), "2");
+    m_dialog->Sample()->setFocus();
+    QTest::keyClicks(m_dialog->Sample(), "7");
+    EXPECT_EQ(Sample().count('7'), 1); // typed into the text, not pressed as the key
+    EXPECT_EQ(Count(), "2");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The viewer as it starts from the settings the calculator leaves: caption, page, menus.
+#include "AccessibleTree.h"
 #include "LedraView.h"
 #include "ViewerMainFrame.h"
 #include "ViewerSettings.h"
@@ -209,6 +210,29 @@ TEST_F(ViewerStartupTest, StatusBarItemShowsAndHidesIt) {
     item->trigger();
     EXPECT_TRUE(item->isChecked());
     EXPECT_TRUE(frame.statusBar()->isVisible());
+}
+
+// A screen reader finds a name for every control, the page and the lock indicators included.
+TEST_F(ViewerStartupTest, EveryControlHasAnAccessibleName) {
+    Prepare(Index());
+    CMainFrame frame(*m_settings);
+    frame.show();
+    EXPECT_GT(tarvo::test::ControlCount(frame), 0);
+    for (const std::string& control : tarvo::test::UnnamedControls(frame))
+        ADD_FAILURE() << "no name: " << control;
+}
+
+// The address of a link shows while the pointer is on it and goes when the pointer leaves the
+// page, even straight out of the window from the link.
+TEST_F(ViewerStartupTest, TheLinkAddressGoesWhenThePointerLeavesThePage) {
+    Prepare(Index());
+    CMainFrame frame(*m_settings);
+    frame.show();
+    emit frame.View().highlighted(QUrl::fromLocalFile(Second()));
+    EXPECT_EQ(frame.statusBar()->currentMessage(), Second());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(frame.View().viewport(), &leave);
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "");
 }
 
 TEST_F(ViewerStartupTest, ExitClosesTheWindow) {

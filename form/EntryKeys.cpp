@@ -201,7 +201,7 @@ bool CCalculatorView::RemoveSignChangedNumber() {
     level.m_dLastResult = 0;
     level.m_bFunctionValue = 0;
     ShowSmallDisplay();
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ShowLargeDisplayFrom(m_strLargeDisplay.size());
     ScrollLargeDisplay();
     return true;
 }

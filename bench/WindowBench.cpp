@@ -24,8 +24,9 @@ enum : int { K5 = 1006, ADD = 1013, EQUALS = 1019, UNDO = 1054, REDO = 1055 };
 class Window {
 public:
     explicit Window(std::size_t restored) {
-        m_host.SetMessagePresenter(
-            [](const QString&, const QString&, MessageButtons) { return MessageAnswer::Ok; });
+        m_host.SetMessagePresenter([](QWidget*, const QString&, const QString&, MessageButtons) {
+            return MessageAnswer::Ok;
+        });
         if (restored > 0) {
             m_settings.WriteSettingInt("Settings", "Save Last", 1);
             m_settings.WriteSettingString("Settings", "Last Calc", GeneratedEquation(restored));

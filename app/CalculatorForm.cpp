@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace tarvo {
 
@@ -46,7 +47,7 @@ CalculatorForm::CalculatorForm(CCalculatorDoc& doc, FormHost& host, ISettingsSto
     CreateKeys();
     SetReadingTabOrder();
     m_host.Attach({this, m_small, m_large, m_buttons.at(1053), m_buttons.at(1043),
-                   m_buttons.at(1049), m_buttons});
+                   m_buttons.at(1049), m_buttons, &m_view.m_strLargeDisplay});
     m_host.ShowCaptions(true);
     m_host.ShowAngleMode(m_view.AngleCaption());
     // Keys typed at start calculate: the equation display is edited only once clicked into.
@@ -95,8 +96,13 @@ void CalculatorForm::CreateDisplays() {
                     menu->exec(DisplayMenuPlace(display, place));
                 });
     }
-    connect(m_large, &QPlainTextEdit::textChanged, this,
-            [this] { Run([](CCalculatorView& view) { view.OnLargeDisplayChange(); }); });
+    connect(m_large->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int removed, int added) {
+                if (auto edit = m_host.TakeUserEdit(position, removed, added))
+                    Run([&edit](CCalculatorView& view) {
+                        view.OnLargeDisplayChange(edit->start, edit->removed, edit->inserted);
+                    });
+            });
     connect(m_small, &QLineEdit::textChanged, this,
             [this] { Run([](CCalculatorView& view) { view.OnSmallDisplayChange(); }); });
 }

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTextBlock>
 
 namespace tarvo {
 
@@ -26,17 +25,27 @@ QString FromBytes(const std::string& text) {
 
 FormHost::FormHost() : m_presenter(ShowMessageBox) {}
 
+FormHost::~FormHost() = default;
+
+void FormHost::Attach(Controls controls) {
+    m_controls = std::move(controls);
+    m_largeDocument =
+        std::make_unique<LargeDisplayDocument>(*m_controls.large, *m_controls.largeText);
+}
+
+std::optional<LargeDisplayDocument::UserEdit> FormHost::TakeUserEdit(int position, int removed,
+                                                                     int added) {
+    return m_largeDocument->TakeUserEdit(position, removed, added);
+}
+
 void FormHost::Flush() {
     if (m_pendingSmall) {
         const QSignalBlocker blocker(m_controls.small);
         m_controls.small->setText(ToWidgetText(*m_pendingSmall));
         m_pendingSmall = nullptr;
     }
-    if (m_pendingLarge) {
-        const QSignalBlocker blocker(m_controls.large);
-        m_controls.large->setPlainText(ToWidgetText(*m_pendingLarge));
-        m_pendingLarge = nullptr;
-    }
+    if (m_largeDocument && m_largeDocument->Pending())
+        m_largeDocument->Apply();
     ApplyScroll();
 }
 
@@ -61,10 +70,8 @@ void FormHost::ApplyReveal() {
     if (m_revealPosition < 0)
         return;
     QPlainTextEdit* large = m_controls.large;
-    const QString text = large->toPlainText();
     QTextCursor cursor(large->document());
-    cursor.setPosition(std::min(static_cast<int>(text.size()),
-                                ToWidgetPosition(FromWidgetText(text), m_revealPosition)));
+    cursor.setPosition(m_largeDocument->WidgetPosition(static_cast<std::size_t>(m_revealPosition)));
     const QRect place = large->cursorRect(cursor);
     const int margin = 2 * large->fontMetrics().averageCharWidth();
     QScrollBar* bar = large->horizontalScrollBar();
@@ -87,9 +94,9 @@ void FormHost::Beep() {
     QApplication::beep();
 }
 
-// A new text starts at the top left: the scrolls asked for since apply to it.
-void FormHost::ShowLargeDisplay(const std::string& text) {
-    m_pendingLarge = &text;
+// A change starts the view at the top left: the scrolls asked for since apply to it.
+void FormHost::ShowLargeDisplay(const std::string&, TextChange change) {
+    m_largeDocument->Change(change);
     m_scrollToEnd = false;
     m_scrollCharacters = m_scrollLines = 0;
     m_revealPosition = -1;
@@ -110,28 +117,25 @@ void FormHost::RevealLargeDisplayPosition(int position) {
 
 std::string FormHost::LargeDisplayText() {
     Flush();
-    return FromWidgetText(m_controls.large->toPlainText());
+    return *m_controls.largeText;
 }
 
 TextSelection FormHost::LargeSelection() {
     Flush();
-    const QString text = m_controls.large->toPlainText();
     const QTextCursor cursor = m_controls.large->textCursor();
-    return {FromWidgetPosition(text, cursor.selectionStart()),
-            FromWidgetPosition(text, cursor.selectionEnd())};
+    const auto start = static_cast<int>(m_largeDocument->LogicPosition(cursor.selectionStart()));
+    return {start, static_cast<int>(m_largeDocument->LogicPosition(cursor.selectionEnd()))};
 }
 
 void FormHost::SetLargeSelection(TextSelection selection) {
-    const std::string text = LargeDisplayText();
-    QTextCursor cursor = m_controls.large->textCursor();
-    cursor.setPosition(ToWidgetPosition(text, selection.start));
-    cursor.setPosition(ToWidgetPosition(text, selection.end), QTextCursor::KeepAnchor);
-    m_controls.large->setTextCursor(cursor);
-}
-
-void FormHost::ReplaceLargeSelection(const std::string& text) {
     Flush();
-    m_controls.large->textCursor().insertText(ToWidgetText(text));
+    QTextCursor cursor = m_controls.large->textCursor();
+    const int end =
+        m_largeDocument->WidgetPosition(static_cast<std::size_t>(std::max(selection.end, 0)));
+    cursor.setPosition(
+        m_largeDocument->WidgetPosition(static_cast<std::size_t>(std::max(selection.start, 0))));
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    m_controls.large->setTextCursor(cursor);
 }
 
 int FormHost::LargeFirstVisibleLine() {

@@ -4,12 +4,15 @@
 #pragma once
 
 #include "CalculatorHost.h"
+#include "LargeDisplayDocument.h"
 #include "MessagePresenter.h"
 
 #include <QString>
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 
 class QAbstractButton;
 class QLineEdit;
@@ -29,31 +32,36 @@ public:
         QAbstractButton* recalc = nullptr;
         QAbstractButton* angle = nullptr;
         QAbstractButton* hyperbolic = nullptr;
-        std::map<int, QAbstractButton*> keys; // by control id
+        std::map<int, QAbstractButton*> keys;   // by control id
+        const std::string* largeText = nullptr; // the form's text that the large display shows
     };
 
     FormHost();
-    void Attach(Controls controls) { m_controls = std::move(controls); }
+    ~FormHost() override;
+    void Attach(Controls controls);
     // Tests answer message boxes here instead of leaving them modal.
     void SetMessagePresenter(MessagePresenter presenter) { m_presenter = std::move(presenter); }
     const MessagePresenter& Presenter() const { return m_presenter; }
 
     // Brings the controls up to date with the form's latest texts.
     void Flush();
+    // The large display's document changed by these widget characters: the user's change, or
+    // nothing when the change was the form's own.
+    std::optional<LargeDisplayDocument::UserEdit> TakeUserEdit(int position, int removed,
+                                                               int added);
     const QString& ParenStatus() const { return m_parenStatus; }
 
     MessageAnswer ShowMessage(const std::string& title, const std::string& text,
                               MessageButtons buttons) override;
     void Beep() override;
     void ShowSmallDisplay(const std::string& text) override { m_pendingSmall = &text; }
-    void ShowLargeDisplay(const std::string& text) override;
+    void ShowLargeDisplay(const std::string& text, TextChange change) override;
     void ScrollLargeDisplay(int characters, int lines) override;
     void ScrollLargeDisplayToEnd() override;
     void RevealLargeDisplayPosition(int position) override;
     std::string LargeDisplayText() override;
     TextSelection LargeSelection() override;
     void SetLargeSelection(TextSelection selection) override;
-    void ReplaceLargeSelection(const std::string& text) override;
     int LargeFirstVisibleLine() override;
     std::string SmallDisplayText() override;
     void CopySmallSelection() override;
@@ -76,7 +84,7 @@ private:
     Controls m_controls;
     MessagePresenter m_presenter;
     const std::string* m_pendingSmall = nullptr;
-    const std::string* m_pendingLarge = nullptr;
+    std::unique_ptr<LargeDisplayDocument> m_largeDocument;
     bool m_scrollToEnd = false;
     int m_scrollCharacters = 0;
     int m_scrollLines = 0;

@@ -9,6 +9,11 @@ void EditControl::SetText(std::string text) {
     m_selection = {};
 }
 
+void EditControl::ApplySplice(const std::string& text, TextSplice splice) {
+    m_text.replace(splice.start, splice.removed, text, splice.start, splice.inserted);
+    m_selection = {};
+}
+
 int EditControl::Clamp(int position) const {
     return std::clamp(position, 0, static_cast<int>(m_text.size()));
 }

@@ -10,8 +10,10 @@ namespace tarvo {
 
 class EditControl {
 public:
-    // The program writes a whole text: the selection returns to the start.
+    // The program writes a whole text, or changes a part of it as a splice into the new text:
+    // the selection returns to the start.
     void SetText(std::string text);
+    void ApplySplice(const std::string& text, TextSplice splice);
     const std::string& Text() const { return m_text; }
 
     TextSelection Selection() const { return m_selection; }

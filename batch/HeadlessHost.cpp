@@ -24,11 +24,15 @@ void HeadlessHost::Beep() {
     m_out << "beep\n";
 }
 
+void HeadlessHost::ShowLargeDisplay(const std::string& text, TextChange change) {
+    m_pendingLarge = &text;
+    m_largeChange.Add(change);
+}
+
 EditControl& HeadlessHost::Large() {
-    if (m_pendingLarge) {
-        m_large.SetText(*m_pendingLarge);
-        m_pendingLarge = nullptr;
-    }
+    if (m_largeChange.Pending())
+        m_large.ApplySplice(*m_pendingLarge,
+                            m_largeChange.Take(m_large.Text().size(), m_pendingLarge->size()));
     return m_large;
 }
 
@@ -53,8 +57,10 @@ void HeadlessHost::SetLargeSelection(TextSelection selection) {
 }
 
 void HeadlessHost::ReplaceLargeSelection(const std::string& text) {
-    Large().ReplaceSelection(text);
-    m_view->OnLargeDisplayChange();
+    const TextSelection selection = Large().Selection();
+    m_large.ReplaceSelection(text);
+    m_view->OnLargeDisplayChange(static_cast<std::size_t>(selection.start),
+                                 static_cast<std::size_t>(selection.end - selection.start), text);
 }
 
 void HeadlessHost::PasteIntoSmall() {

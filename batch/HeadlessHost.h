@@ -22,14 +22,13 @@ public:
                               MessageButtons buttons) override;
     void Beep() override;
     void ShowSmallDisplay(const std::string& text) override { m_pendingSmall = &text; }
-    void ShowLargeDisplay(const std::string& text) override { m_pendingLarge = &text; }
+    void ShowLargeDisplay(const std::string& text, TextChange change) override;
     void ScrollLargeDisplay(int, int) override {} // nothing is seen to scroll
     void ScrollLargeDisplayToEnd() override {}
     void RevealLargeDisplayPosition(int) override {}
     std::string LargeDisplayText() override { return Large().Text(); }
     TextSelection LargeSelection() override { return Large().Selection(); }
     void SetLargeSelection(TextSelection selection) override;
-    void ReplaceLargeSelection(const std::string& text) override;
     int LargeFirstVisibleLine() override { return 0; }
     std::string SmallDisplayText() override { return Small().Text(); }
     void CopySmallSelection() override { CopySelection(Small()); }
@@ -63,6 +62,8 @@ public:
 private:
     enum class Focus { Button, Large, Small };
     void MoveFocus(Focus focus);
+    // The user replaces the large display's selection, a change the form is told of.
+    void ReplaceLargeSelection(const std::string& text);
     // As an edit control copies: an empty selection leaves the clipboard as it was.
     void CopySelection(const EditControl& control);
 
@@ -76,6 +77,7 @@ private:
     bool m_answerYes = true;
     const std::string* m_pendingSmall = nullptr;
     const std::string* m_pendingLarge = nullptr;
+    PendingTextChange m_largeChange;
     EditControl m_small;
     EditControl m_large;
     Focus m_focus = Focus::Button;

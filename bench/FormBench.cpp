@@ -1,6 +1,7 @@
 // Keys through the calculator form: typing, functions with their display texts, and = with
 // its "Current Calc" write to the real settings file.
 #include "CalculatorView.h"
+#include "GeneratedEquation.h"
 #include "HeadlessHost.h"
 #include "IniSettingsStore.h"
 
@@ -87,21 +88,6 @@ void BM_OperatorKeysOnLongEquation(benchmark::State& state) {
         view.OnDigit(1);
         view.OnAdd();
     }
-}
-
-// Typical lines: numbers, the four operators, parentheses, function tags and results.
-std::string GeneratedEquation(std::size_t size) {
-    static const char* const lines[] = {
-        "12.5 *  ( 3 + 4 )  [sqrt]  - 7 / 2 = 29.5719; \r\n",
-        "2 + 3 * 4 = 14; \r\n",
-        "30 [sin]  + 1.5e-7 * 2 [x^2]  = 0.5; \r\n",
-        " ( 1 + 2 )  / 4 [neg]  = -0.75; \r\n",
-        "2 [y^x] 10 + 3 [ln]  - 100 [log]  = 1023.098612; \r\n",
-    };
-    std::string text;
-    for (std::size_t i = 0; text.size() < size; ++i)
-        text += lines[i % std::size(lines)];
-    return text;
 }
 
 void BM_ReCalc(benchmark::State& state) {

@@ -1,11 +1,17 @@
 // tarvo-startup: the calculator started exactly as tarvo starts it, timed from the moment the
 // shell launched it (TARVO_LAUNCHED_AT, bash's $EPOCHREALTIME) to the first paint of its
-// form; prints "MILLISECONDS MEGABYTES_RESIDENT" and quits. bench/startup.sh runs it.
+// form. It then presses "=" TARVO_EQUALS times (default 0), closes the window as its close box
+// does and prints "START_MS START_CPU_MS RESIDENT_MB_AT_FIRST_PAINT RESIDENT_MB_AFTER_EQUALS
+// CLOSE_MS", the processor time being the program's own until the first paint, the closing
+// time running until the program has stored its settings and ends.
+// bench/startup.sh runs it.
 #include "CalculatorProgram.h"
 #include "MainFrame.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QRegularExpression>
@@ -13,6 +19,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace {
 
@@ -29,19 +36,37 @@ double ResidentMegabytes() {
     return match.captured(1).toDouble() / 1024.0;
 }
 
-// Reports at the form's first paint, then ends the program.
+// At the form's first paint: reports, presses "=", and closes the window.
 class FirstPaint : public QObject {
 public:
+    explicit FirstPaint(QElapsedTimer& closing) : m_closing(closing) {}
+    void Watch(tarvo::CMainFrame& frame) {
+        m_frame = &frame;
+        frame.Form().installEventFilter(this);
+    }
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !m_reported) {
             m_reported = true;
-            std::printf("%.1f %.1f\n", MillisecondsSinceLaunch(), ResidentMegabytes());
-            QTimer::singleShot(0, qApp, &QApplication::quit);
+            std::printf("%.1f %.1f %.1f ", MillisecondsSinceLaunch(),
+                        1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC,
+                        ResidentMegabytes());
+            QTimer::singleShot(0, this, [this] { PressEqualsAndClose(); });
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    void PressEqualsAndClose() {
+        const char* equals = std::getenv("TARVO_EQUALS");
+        for (int i = equals ? std::atoi(equals) : 0; i > 0; --i)
+            m_frame->Form().Button(1019)->click();
+        std::printf("%.1f ", ResidentMegabytes());
+        m_closing.start();
+        m_frame->close();
+    }
+
+    QElapsedTimer& m_closing;
+    tarvo::CMainFrame* m_frame = nullptr;
     bool m_reported = false;
 };
 
@@ -52,8 +77,10 @@ int main(int, char** argv) {
         std::fprintf(stderr, "tarvo-startup: run it through bench/startup.sh\n");
         return 2;
     }
-    FirstPaint firstPaint;
-    return tarvo::RunCalculator(argv[0], std::nullopt, [&](tarvo::CMainFrame& frame) {
-        frame.Form().installEventFilter(&firstPaint);
-    });
+    QElapsedTimer closing;
+    FirstPaint firstPaint(closing);
+    const int status = tarvo::RunCalculator(
+        argv[0], std::nullopt, [&](tarvo::CMainFrame& frame) { firstPaint.Watch(frame); });
+    std::printf("%.1f\n", static_cast<double>(closing.nsecsElapsed()) / 1e6);
+    return status;
 }

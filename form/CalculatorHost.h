@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MessageBox.h"
+#include "TextChange.h"
 
 #include <array>
 #include <cstdint>
@@ -29,9 +30,10 @@ public:
     virtual void Beep() = 0;
 
     // The controls now show these texts. The referenced strings are the form's own members
-    // and outlive the call, so a host may defer reading them to coalesce updates.
+    // and outlive the call, so a host may defer reading them to coalesce updates. The large
+    // display learns what changed in its text, usually an append, and receives only that.
     virtual void ShowSmallDisplay(const std::string& text) = 0;
-    virtual void ShowLargeDisplay(const std::string& text) = 0;
+    virtual void ShowLargeDisplay(const std::string& text, TextChange change) = 0;
 
     // Scrolls the large display relative to its current position, or to its end.
     virtual void ScrollLargeDisplay(int characters, int lines) = 0;
@@ -40,12 +42,11 @@ public:
     // position (or the end of the line it ends) is in view.
     virtual void RevealLargeDisplayPosition(int position) = 0;
 
-    // The large display as the user may have edited it. Showing a text resets its selection
-    // to the start; replacing the selection is a change and is notified to the form.
+    // The large display as the user may have edited it; the user's changes reach the form
+    // as OnLargeDisplayChange. Showing a change resets its selection to the start.
     virtual std::string LargeDisplayText() = 0;
     virtual TextSelection LargeSelection() = 0;
     virtual void SetLargeSelection(TextSelection selection) = 0;
-    virtual void ReplaceLargeSelection(const std::string& text) = 0;
     virtual int LargeFirstVisibleLine() = 0;
 
     // The small display's text, as a paste into it left it.

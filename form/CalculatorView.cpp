@@ -3,6 +3,8 @@
 #include "MathError.h"
 #include "NumberText.h"
 
+#include <cstring>
+
 namespace tarvo {
 
 namespace {
@@ -31,18 +33,20 @@ void CCalculatorView::EnterText(const std::string& text) {
     CCalcLevel& level = CurrentLevel();
     level.m_bFunctionValue = 0;
     level.m_dLastResult = 0;
+    const char* separator = "";
     if (m_bResultShown) {
         level.ClearEntry();
         m_bResultShown = 0;
         const bool afterTag = LastOccurrenceIsSecondToLast(m_strLargeDisplay, ']');
         const bool afterSeparator = LastOccurrenceIsSecondToLast(m_strLargeDisplay, ';');
         if (!m_strLargeDisplay.empty() && (afterTag || !afterSeparator)) {
-            m_strLargeDisplay += "; ";
+            separator = "; ";
             level.Reset();
         }
     }
-    if (InsertIntoEditedEquation(text))
+    if (InsertIntoEditedEquation(text, separator))
         return;
+    m_strLargeDisplay += separator;
     level.m_strEntry += text;
     // Typing appends to the small display rather than copying the whole entry again, so that
     // a number of any length is typed, or replayed, in linear time.
@@ -52,7 +56,10 @@ void CCalculatorView::EnterText(const std::string& text) {
         m_strSmallDisplay = level.m_strEntry;
     m_bSmallDisplayIsEntry = true;
     ShowSmallDisplay();
-    AppendToLargeDisplay(text);
+    const std::size_t shown = m_strLargeDisplay.size() - std::strlen(separator);
+    m_strLargeDisplay += text;
+    ShowLargeDisplayFrom(shown);
+    ScrollLargeDisplay();
 }
 
 double CCalculatorView::GetCurrentOperand() {
@@ -169,9 +176,16 @@ void CCalculatorView::ShowSmallDisplay() {
 }
 
 void CCalculatorView::AppendToLargeDisplay(const std::string& text) {
+    const std::size_t shown = m_strLargeDisplay.size();
     m_strLargeDisplay += text;
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ShowLargeDisplayFrom(shown);
     ScrollLargeDisplay();
+}
+
+void CCalculatorView::ShowLargeDisplayFrom(std::size_t unchanged) {
+    if (m_shownBeforeReplay)
+        return;
+    m_host.ShowLargeDisplay(m_strLargeDisplay, {unchanged, 0});
 }
 
 void CCalculatorView::SetParenStatus() {

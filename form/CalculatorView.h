@@ -79,7 +79,8 @@ public:
     // Notifications of the displays, from the window.
     void OnLargeDisplaySetFocus();
     void OnLargeDisplayKillFocus();
-    void OnLargeDisplayChange();
+    // The user replaced `removed` characters from `start` on by `inserted`.
+    void OnLargeDisplayChange(std::size_t start, std::size_t removed, const std::string& inserted);
     void OnSmallDisplaySetFocus();
     void OnSmallDisplayKillFocus();
     void OnSmallDisplayChange();
@@ -148,13 +149,16 @@ private:
     void SetSmallDisplay(std::string text);
     void ShowSmallDisplay();
     void AppendToLargeDisplay(const std::string& text);
+    // The large display shows the text again, which changed after its first characters.
+    void ShowLargeDisplayFrom(std::size_t unchanged);
     void SetParenStatus();
 
     // Insertion into the edited equation, replay and undo.
-    bool InsertIntoEditedEquation(const std::string& text);
-    void AppendToInsertion(const std::string& text);
+    bool InsertIntoEditedEquation(const std::string& text, const char* separator = "");
+    void AppendToInsertion(const std::string& text, const char* separator = "");
     void InsertAtCaret(const std::string& text);
-    void FlushInsertion();
+    void FlushInsertion(const char* separator);
+    void ReplaceLargeText(TextSelection selection, const std::string& text);
     void InsertSignChange();
     bool SignChangeFits(std::string text, int caretPos);
     void SetBackgroundColor(Rgb color, int flag);
@@ -162,6 +166,7 @@ private:
     void ReplayCharacter(ReplayState& state, const std::string& source, std::size_t i);
     void RunTag(std::string tag);
     void LoadPendingCalculation();
+    void ShowReplayedText();
     void FinishReplayedEquations();
     void TakeUndoSnapshot();
     void ReplayUndoEntry();
@@ -200,6 +205,9 @@ private:
     std::array<std::unique_ptr<CCalcLevel>, kLevelTableSize> m_pLevels;
     int m_nMathError = 0; // the functions' error indicator
     UndoMemory m_undo;
+    // The text the large display shows while a replay runs: the display learns the replay's
+    // changes once, at its end.
+    std::optional<std::string> m_shownBeforeReplay;
     // Where the equation text ended at the last "=" of the replay running now.
     std::optional<std::size_t> m_replayedEquationLength;
     // The small display holds the current level's entry as EnterText last wrote it.

@@ -37,8 +37,9 @@ void CCalculatorView::OnSmallDisplayChange() {
     CCalcLevel& level = CurrentLevel();
     level.m_strEntry = m_strSmallEditText;
     SetSmallDisplay(m_strSmallEditText);
+    const std::size_t shown = m_strLargeDisplay.size();
     m_strLargeDisplay += m_strSmallEditText;
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ShowLargeDisplayFrom(shown);
     m_host.ScrollLargeDisplayToEnd();
     level.m_bFunctionValue = 0;
     level.m_dLastResult = 0;

@@ -179,7 +179,7 @@ void CCalculatorView::OnBackspace() {
     ShowSmallDisplay();
     level.m_strEntry = m_strSmallDisplay;
     BackspaceLargeDisplay(m_strLargeDisplay);
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ShowLargeDisplayFrom(m_strLargeDisplay.size());
     ScrollLargeDisplay();
 }
 
@@ -201,7 +201,7 @@ bool CCalculatorView::RemoveSignChangedNumber() {
     level.m_dLastResult = 0;
     level.m_bFunctionValue = 0;
     ShowSmallDisplay();
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ShowLargeDisplayFrom(m_strLargeDisplay.size());
     ScrollLargeDisplay();
     return true;
 }
@@ -209,7 +209,7 @@ bool CCalculatorView::RemoveSignChangedNumber() {
 void CCalculatorView::OnClearEntry() {
     const auto keep = m_strLargeDisplay.find_last_not_of(m_strSmallDisplay);
     m_strLargeDisplay.erase(keep == std::string::npos ? 0 : keep + 1);
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ShowLargeDisplayFrom(m_strLargeDisplay.size());
     SetSmallDisplay("");
     CurrentLevel().ClearEntry();
     ShowSmallDisplay();
@@ -224,7 +224,7 @@ void CCalculatorView::OnClear() {
     CurrentLevel().Reset();
     ShowSmallDisplay();
     m_strLargeDisplay.clear();
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ShowLargeDisplayFrom(0);
     m_bInsertPending = 0;
     m_strInsertBuffer.clear();
     m_strEquation.clear();
@@ -234,7 +234,7 @@ void CCalculatorView::OnClear() {
 
 void CCalculatorView::OnClearToResult() {
     m_strLargeDisplay = m_strSmallDisplay + " ";
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ShowLargeDisplayFrom(0);
     ScrollLargeDisplay();
 }
 

@@ -13,9 +13,11 @@ void CCalculatorView::OnLargeDisplaySetFocus() {
 
 // The form's copy of the text follows every change, so that no later key writes back a
 // text from before the edit.
-void CCalculatorView::OnLargeDisplayChange() {
-    m_strEquation = m_host.LargeDisplayText();
-    m_strLargeDisplay = m_strEquation;
+void CCalculatorView::OnLargeDisplayChange(std::size_t start, std::size_t removed,
+                                           const std::string& inserted) {
+    start = std::min(start, m_strLargeDisplay.size());
+    m_strLargeDisplay.replace(start, removed, inserted);
+    m_strEquation = m_strLargeDisplay;
     m_bEquationEdited = 1;
 }
 
@@ -34,9 +36,9 @@ void CCalculatorView::OnSmallDisplaySetFocus() {
     m_bInsertPending = 0;
 }
 
-bool CCalculatorView::InsertIntoEditedEquation(const std::string& text) {
+bool CCalculatorView::InsertIntoEditedEquation(const std::string& text, const char* separator) {
     if (m_bInsertPending) {
-        AppendToInsertion(text);
+        AppendToInsertion(text, separator);
         return true;
     }
     if (m_bEditMode) {
@@ -46,28 +48,38 @@ bool CCalculatorView::InsertIntoEditedEquation(const std::string& text) {
     return false;
 }
 
-void CCalculatorView::AppendToInsertion(const std::string& text) {
+void CCalculatorView::AppendToInsertion(const std::string& text, const char* separator) {
     m_strInsertBuffer += text;
-    FlushInsertion();
+    FlushInsertion(separator);
 }
 
+// As the control replaces its selection when the user types: a change of the equation text.
+void CCalculatorView::ReplaceLargeText(TextSelection selection, const std::string& text) {
+    const auto start = static_cast<std::size_t>(selection.start);
+    m_strLargeDisplay.replace(start, static_cast<std::size_t>(selection.end - selection.start),
+                              text);
+    m_host.ShowLargeDisplay(m_strLargeDisplay,
+                            {start, m_strLargeDisplay.size() - start - text.size()});
+    m_strEquation = m_strLargeDisplay;
+    m_bEquationEdited = 1;
+}
+
+// Every key's text is at least one character long.
 void CCalculatorView::InsertAtCaret(const std::string& text) {
-    const int start = m_host.LargeSelection().start;
-    m_host.ReplaceLargeSelection(text);
     // A blank after the first character inserted: "-" becomes "- ", a subtraction when
     // replayed, and "5" becomes "5 ", harmless between digits.
-    m_strEquation = m_host.LargeDisplayText();
-    const std::size_t blank = std::min<std::size_t>(start + 1, m_strEquation.size());
-    m_strEquation.insert(m_strEquation.begin() + static_cast<std::ptrdiff_t>(blank), ' ');
-    m_strLargeDisplay = m_strEquation;
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    std::string inserted = text;
+    inserted.insert(1, 1, ' ');
+    const TextSelection selection = m_host.LargeSelection();
+    ReplaceLargeText(selection, inserted);
     // The caret stands right after that character, so that the next key inserts behind it.
-    m_host.SetLargeSelection({static_cast<int>(blank), static_cast<int>(blank)});
+    const int blank = selection.start + 1;
+    m_host.SetLargeSelection({blank, blank});
     if (CurrentLevel().m_bKeySound)
         m_host.Beep();
 }
 
-void CCalculatorView::FlushInsertion() {
+void CCalculatorView::FlushInsertion(const char* separator) {
     m_bEquationEdited = 1;
     m_bInsertPending = 0;
     const long long remaining = static_cast<long long>(m_strEquation.size()) - m_nCaretPos;
@@ -79,15 +91,17 @@ void CCalculatorView::FlushInsertion() {
             return;
         }
     }
-    std::string shownBefore = m_strLargeDisplay;
-    m_host.ReplaceLargeSelection(m_strInsertBuffer);
-    m_strEquation = m_host.LargeDisplayText();
-    m_strLargeDisplay = m_strEquation;
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    const TextSelection selection = m_host.LargeSelection();
+    const auto start = static_cast<std::size_t>(selection.start);
+    const std::string replaced =
+        m_strLargeDisplay.substr(start, static_cast<std::size_t>(selection.end - selection.start));
+    ReplaceLargeText(selection, m_strInsertBuffer);
     if (remaining <= 1) {
         // Typed at the very end: the text continues the calculation, added once to the text
-        // as it stood before this insertion.
-        m_strLargeDisplay = std::move(shownBefore);
+        // as it stood before this insertion, after the separator a new calculation needs.
+        m_strLargeDisplay.replace(start, m_strInsertBuffer.size(), replaced);
+        m_strLargeDisplay += separator;
+        ShowLargeDisplayFrom(start);
         EnterText(m_strInsertBuffer);
     }
     m_host.ScrollLargeDisplay(0, m_nFirstVisibleLine);

@@ -111,13 +111,14 @@ void CCalculatorView::OnEquals() {
     // keys after "=" compute with it rather than with the text rounded for the display.
     level.m_dLastResult = level.m_dLeft;
     ShowSmallDisplay();
+    const std::size_t shown = m_strLargeDisplay.size();
     m_strLargeDisplay += " = ";
     m_strLargeDisplay += m_strSmallDisplay;
     m_strLargeDisplay += "; ";
     m_nLastLineEnd = static_cast<int>(m_strLargeDisplay.size());
     m_strLargeDisplay += "\r\n";
     ++m_nEquationCount;
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
+    ShowLargeDisplayFrom(shown);
     ScrollLargeDisplay();
     if (m_bRecalcRunning) {
         m_replayedEquationLength = m_strLargeDisplay.size();

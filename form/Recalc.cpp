@@ -64,8 +64,8 @@ void CCalculatorView::ReCalc() {
 
     ReplayState state;
     m_replayedEquationLength.reset();
+    m_shownBeforeReplay = std::move(m_strLargeDisplay);
     m_strLargeDisplay.clear();
-    m_host.ShowLargeDisplay(m_strLargeDisplay);
     CurrentLevel().Reset();
     LoadPendingCalculation();
     m_nEquationCount = 0;
@@ -80,12 +80,34 @@ void CCalculatorView::ReCalc() {
         ReplayCharacter(state, source, i);
     }
     FinishReplayedEquations();
+    ShowReplayedText();
 
     m_bEquationEdited = 0;
     m_bRecalcRunning = 0;
     if (!m_bReplaying)
         TakeUndoSnapshot();
     CurrentLevel().m_bKeySound = keySound;
+}
+
+// The display keeps what the old and the new text have in common at either end: an Undo
+// removes the last equations, a Redo adds them, an unchanged text changes nothing.
+void CCalculatorView::ShowReplayedText() {
+    const std::string before = std::move(*m_shownBeforeReplay);
+    m_shownBeforeReplay.reset();
+    const std::size_t common = std::min(before.size(), m_strLargeDisplay.size());
+    const std::size_t start =
+        std::mismatch(before.begin(), before.begin() + static_cast<std::ptrdiff_t>(common),
+                      m_strLargeDisplay.begin())
+            .first -
+        before.begin();
+    const std::size_t keptAtEnd =
+        std::mismatch(before.rbegin(),
+                      before.rbegin() + static_cast<std::ptrdiff_t>(common - start),
+                      m_strLargeDisplay.rbegin())
+            .first -
+        before.rbegin();
+    m_host.ShowLargeDisplay(m_strLargeDisplay, {start, keptAtEnd});
+    ScrollLargeDisplay();
 }
 
 void CCalculatorView::LoadPendingCalculation() {

@@ -21,7 +21,7 @@ void CCalculatorView::OnRedo() {
 }
 
 void CCalculatorView::ReplayUndoEntry() {
-    m_strEquation = m_undo.CurrentEntry();
+    m_strEquation.assign(m_undo.CurrentEntry());
     m_bReplaying = 1;
     ReCalc();
     m_bReplaying = 0;

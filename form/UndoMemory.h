@@ -1,11 +1,15 @@
 // The ring of the last twenty equation texts that Undo and Redo step through. The states
 // undone stay stored: a new snapshot always goes after the newest, never after the one shown.
+// The texts share what they have in common: a calculation that grows by one equation at a
+// time is stored once, each entry being the first so many characters of it.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tarvo {
 
@@ -22,15 +26,24 @@ public:
     // Move to the entry before or after the one shown; false when there is none.
     bool StepBack();
     bool StepForward();
-    const std::string& CurrentEntry() const { return m_strUndo[m_nUndoCurrent]; }
+    std::string_view CurrentEntry() const { return Text(m_nUndoCurrent); }
 
     // Empties the stored texts; counters and slots keep their values.
     void Clear();
 
 private:
+    // The first `length` characters of a text that entries share.
+    struct Entry {
+        std::shared_ptr<std::string> shared;
+        std::size_t length = 0;
+    };
+    std::string_view Text(int slot) const;
+    bool IsEmpty(int slot) const { return m_strUndo[slot].length == 0; }
+    // A stored text that begins with this one, or that this one continues (and so grows).
+    std::shared_ptr<std::string> Share(const std::string& text);
     void Advance();
 
-    std::array<std::string, kSlots> m_strUndo;
+    std::array<Entry, kSlots> m_strUndo;
     std::array<std::optional<std::size_t>, kSlots> m_deferredLength;
     int m_nUndoNext = 0;
     int m_nUndoLast = 0;

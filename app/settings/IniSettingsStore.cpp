@@ -20,9 +20,14 @@ QString FromBytes(const std::string& text) {
 IniSettingsStore::IniSettingsStore(QString configRoot) : m_root(std::move(configRoot)) {
     if (m_root.isEmpty())
         m_root = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    m_longTexts = std::make_unique<LongTextFiles>(m_root + "/" + kCompany + "/" + kApplication +
+                                                  "/" + kSettingsSection);
 }
 
-IniSettingsStore::~IniSettingsStore() = default;
+// The long texts reach their files before the settings file's objects go.
+IniSettingsStore::~IniSettingsStore() {
+    m_longTexts.reset();
+}
 
 QString IniSettingsStore::FilePathOf(const std::string& section) const {
     const QString base = m_root + "/" + kCompany + "/" + kApplication;
@@ -60,6 +65,10 @@ int IniSettingsStore::ReadSettingInt(const std::string& section, const std::stri
 
 std::string IniSettingsStore::ReadSettingString(const std::string& section, const std::string& key,
                                                 const std::string& defaultValue) {
+    if (section == kSettingsSection) {
+        if (auto text = m_longTexts->Read(key))
+            return std::move(*text);
+    }
     const auto [file, name] = Locate(section, key);
     const QVariant value = file->value(name);
     QByteArray bytes;
@@ -89,6 +98,16 @@ void IniSettingsStore::WriteSettingInt(const std::string& section, const std::st
 void IniSettingsStore::WriteSettingString(const std::string& section, const std::string& key,
                                           const std::string& value) {
     const auto [file, name] = Locate(section, key);
+    if (LongTextFiles::IsLong(section, value)) {
+        m_longTexts->Write(key, value);
+        if (file->contains(name)) { // a shorter value of before
+            file->remove(name);
+            Save(*file);
+        }
+        return;
+    }
+    if (section == kSettingsSection)
+        m_longTexts->Forget(key);
     const QByteArray bytes(value.data(), static_cast<qsizetype>(value.size()));
     if (bytes.isValidUtf8())
         file->setValue(name, QString::fromUtf8(bytes));

@@ -1,9 +1,11 @@
 // The settings store on INI files under $XDG_CONFIG_HOME (default ~/.config): the section
 // "Settings" lives in "Drelkin Software/Tarvo 2.0.ini", and a section "App\Section" in the file
 // of that application, "Drelkin Software/Tarvo 2.0/App.ini", where the program App reads it as
-// its own section "Section".
+// its own section "Section". Long texts of "Settings" lie in files of their own in the folder
+// "Drelkin Software/Tarvo 2.0/Settings" (LongTextFiles).
 #pragma once
 
+#include "LongTextFiles.h"
 #include "SettingsStore.h"
 
 #include <QString>
@@ -46,6 +48,7 @@ private:
 
     QString m_root;
     std::map<QString, std::unique_ptr<QSettings>> m_files;
+    std::unique_ptr<LongTextFiles> m_longTexts;
     std::set<QString> m_reportedFiles;
 };
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tarvo {
 namespace {
 
@@ -72,6 +74,35 @@ TEST_F(IniSettingsStoreTest, WritesReachTheFileAtOnce) {
     writer.WriteSettingString("Settings", "Current Calc", "1 + 1 = 2; \r\n");
     IniSettingsStore reader;
     EXPECT_EQ(reader.ReadSettingString("Settings", "Current Calc"), "1 + 1 = 2; \r\n");
+}
+
+// A long calculation waits in memory for its own file, which it shares with an equal one, and
+// reaches it when the store ends; a short value later takes its place again.
+TEST_F(IniSettingsStoreTest, LongTextsReachFilesOfTheirOwnWhenTheStoreEnds) {
+    std::string calculation;
+    while (calculation.size() < 20000)
+        calculation += "12.5 *  ( 3 + 4 )  = 87.5; \r\n";
+    const QString folder = m_folder.path() + "/Drelkin Software/Tarvo 2.0/Settings/";
+    {
+        IniSettingsStore store;
+        store.WriteSettingString("Settings", "Last Calc", "1 + 1 = 2; ");
+        store.WriteSettingString("Settings", "Current Calc", calculation);
+        store.WriteSettingString("Settings", "Last Calc", calculation);
+        EXPECT_EQ(store.ReadSettingString("Settings", "Current Calc"), calculation);
+        EXPECT_FALSE(QFile::exists(folder + "Current Calc.txt"));
+    }
+    struct stat last {};
+    struct stat current {};
+    ASSERT_EQ(stat(QFile::encodeName(folder + "Last Calc.txt").constData(), &last), 0);
+    ASSERT_EQ(stat(QFile::encodeName(folder + "Current Calc.txt").constData(), &current), 0);
+    EXPECT_EQ(last.st_ino, current.st_ino); // one file for both
+    EXPECT_FALSE(QSettings(CalculatorFile(), QSettings::IniFormat).contains("Settings/Last Calc"));
+    IniSettingsStore store;
+    EXPECT_EQ(store.ReadSettingString("Settings", "Current Calc"), calculation);
+    EXPECT_EQ(store.ReadSettingString("Settings", "Last Calc"), calculation);
+    store.WriteSettingString("Settings", "Last Calc", "2 + 2 = 4; ");
+    EXPECT_EQ(IniSettingsStore().ReadSettingString("Settings", "Last Calc"), "2 + 2 = 4; ");
+    EXPECT_EQ(IniSettingsStore().ReadSettingString("Settings", "Current Calc"), calculation);
 }
 
 TEST_F(IniSettingsStoreTest, AFailedWriteIsReportedOnceAndKeptForTheNextWriteThatCan) {

@@ -10,19 +10,10 @@
 
 namespace tarvo {
 
-namespace {
-
-bool Exists(const std::string& path) {
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 || errno != ENOENT;
-}
-
-} // namespace
-
 LockedFile::LockedFile(const std::string& path, int flags) {
     for (;;) {
-        const bool existed = Exists(path);
-        m_fd = OpenRegularFile(path, flags, m_reason);
+        bool existed = true;
+        m_fd = OpenRegularFile(path, flags, m_reason, &existed);
         if (m_fd < 0)
             return;
         m_created = !existed;

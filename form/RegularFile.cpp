@@ -16,13 +16,17 @@ std::string ReasonFor(mode_t mode) {
 
 } // namespace
 
-int OpenRegularFile(const std::string& path, int flags, std::string& reason) {
+int OpenRegularFile(const std::string& path, int flags, std::string& reason, bool* existed) {
     struct stat status {};
-    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+    const bool found = ::stat(path.c_str(), &status) == 0;
+    if (existed != nullptr)
+        *existed = found || errno != ENOENT;
+    if (found && !S_ISREG(status.st_mode)) {
         reason = ReasonFor(status.st_mode);
         return -1;
     }
-    // Not blocking either when a named pipe took the file's place since the check.
+    // Not blocking either when a named pipe took the file's place since the check. On a
+    // regular file O_NONBLOCK changes nothing, so it may stay.
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         reason = errno == ENXIO ? kNotRegularFile : std::strerror(errno);
@@ -33,7 +37,6 @@ int OpenRegularFile(const std::string& path, int flags, std::string& reason) {
         ::close(fd);
         return -1;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 

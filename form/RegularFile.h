@@ -10,8 +10,10 @@ namespace tarvo {
 inline constexpr const char* kNotRegularFile = "Not a regular file";
 
 // Opens `path` with the flags of open(2) when it names a regular file (or nothing yet, with
-// O_CREAT): the descriptor, else -1 with `reason` in the system's words.
-int OpenRegularFile(const std::string& path, int flags, std::string& reason);
+// O_CREAT): the descriptor, else -1 with `reason` in the system's words. `existed` tells
+// whether anything was there before.
+int OpenRegularFile(const std::string& path, int flags, std::string& reason,
+                    bool* existed = nullptr);
 
 // False when `path` names something that exists and is no regular file.
 bool IsRegularOrMissing(const std::string& path);

@@ -5,9 +5,6 @@
 
 #include <QApplication>
 
-#include <cerrno>
-#include <cstring>
-
 namespace tarvo {
 
 int RunCalculator(char* program, const std::optional<std::string>& file,
@@ -22,8 +19,7 @@ int RunCalculator(char* program, const std::optional<std::string>& file,
     CCalculatorDoc document(host);
     if (!file) {
         document.OnNewDocument();
-    } else if (!document.OnOpenDocument(*file)) {
-        const std::string reason = std::strerror(errno);
+    } else if (std::string reason; !document.OnOpenDocument(*file, reason)) {
         host.ShowMessage("Tarvo 2.0", "The file " + *file + " could not be opened.\n" + reason,
                          MessageButtons::Ok);
         return 1;

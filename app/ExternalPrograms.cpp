@@ -11,11 +11,9 @@ namespace tarvo {
 
 namespace {
 
-// Set by the build (packaging/CMakeLists.txt): the manual's folder relative to the installed
-// programs, the manual in the source tree, and the viewer's folder in the build tree.
+// Set by the build (packaging/CMakeLists.txt): the manual's folder relative to the programs,
+// installed or in the build tree.
 const char* const kManualFromProgram = TARVO_MANUAL_FROM_PROGRAM;
-const char* const kSourceManual = TARVO_SOURCE_MANUAL;
-const char* const kBuildViewerFolder = TARVO_BUILD_VIEWER_FOLDER;
 
 const char* const kManualPage = "helpindex.html";
 const char* const kViewerSection = "Mirelle\\Settings";
@@ -37,17 +35,12 @@ bool StartDetached(const QString& program) {
 } // namespace
 
 QString UserManualPath(const QString& programFolder) {
-    const QString installed =
-        QDir::cleanPath(programFolder + "/" + kManualFromProgram + "/" + kManualPage);
-    if (QFileInfo::exists(installed))
-        return installed;
-    const QString source = QString(kSourceManual) + "/" + kManualPage;
-    return QFileInfo::exists(source) ? source : installed;
+    return QDir::cleanPath(programFolder + "/" + kManualFromProgram + "/" + kManualPage);
 }
 
 void ShowUserManual(ISettingsStore& settings) {
     const QString programFolder = QCoreApplication::applicationDirPath();
-    ShowUserManual(settings, UserManualPath(programFolder), {programFolder, kBuildViewerFolder});
+    ShowUserManual(settings, UserManualPath(programFolder), {programFolder});
 }
 
 void ShowUserManual(ISettingsStore& settings, const QString& manualPath,

@@ -11,15 +11,15 @@
 namespace tarvo {
 
 // User Manual: writes the manual's index page as "Document" and 0 as "DocSelect" into the
-// viewer's section "Mirelle\Settings", then starts the viewer; nothing is reported when it
-// cannot start.
+// viewer's section "Mirelle\Settings", then starts the viewer found beside the calculator or
+// on PATH; nothing is reported when it cannot start.
 void ShowUserManual(ISettingsStore& settings);
 // The same with the manual page and the folders searched for the viewer before PATH given.
 void ShowUserManual(ISettingsStore& settings, const QString& manualPath,
                     const QStringList& viewerFolders);
 
-// The manual's index page for a calculator program in this folder: the installed manual, or,
-// for a program in the build tree, the manual in the source tree.
+// The manual's index page for a calculator program in this folder, where the installation
+// (or the build tree) has it.
 QString UserManualPath(const QString& programFolder);
 
 // Converter: starts `pellix` from PATH. When it cannot be started, shows "Converter Error -

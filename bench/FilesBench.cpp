@@ -9,11 +9,19 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tarvo {
 namespace {
@@ -21,8 +29,10 @@ namespace {
 // The browser's dialog, keeping the displays as texts the way tarvo-batch does.
 class QuietHost final : public ILoadCalcHost {
 public:
-    MessageAnswer ShowMessage(const std::string&, const std::string&, MessageButtons) override {
-        ++messages;
+    // Questions are answered Yes; only messages are counted.
+    MessageAnswer ShowMessage(const std::string&, const std::string&,
+                              MessageButtons buttons) override {
+        messages += buttons == MessageButtons::Ok;
         return MessageAnswer::Yes;
     }
     void ShowField(BrowserField field, const std::string& text) override {
@@ -99,12 +109,12 @@ void BM_BrowserNext(benchmark::State& state) {
     browser.Open();
     for (auto _ : state)
         browser.OnNext();
-    if (host.messages != 0 || browser.m_nCurrentItem != 1 + static_cast<int>(state.iterations()))
+    if (host.messages != 0 || browser.m_nCurrentItem != 1 + state.iterations())
         state.SkipWithError("Next did not step one record at a time");
 }
 
-// Previous from the last record backwards, never reaching record 2, the one step back that
-// reads the file afresh.
+// Previous from the last record backwards, never reaching record 2 (BM_BrowserPreviousToFirst
+// measures the step from there).
 void BM_BrowserPrevious(benchmark::State& state) {
     CalcFile& file = FileOf(1000000);
     QuietHost host;
@@ -112,10 +122,10 @@ void BM_BrowserPrevious(benchmark::State& state) {
     browser.Open();
     while (browser.m_nCurrentItem < browser.m_nItemCount)
         browser.OnNext();
-    const int last = browser.m_nCurrentItem;
+    const std::int64_t last = browser.m_nCurrentItem;
     for (auto _ : state)
         browser.OnPrevious();
-    if (host.messages != 0 || browser.m_nCurrentItem != last - static_cast<int>(state.iterations()))
+    if (host.messages != 0 || browser.m_nCurrentItem != last - state.iterations())
         state.SkipWithError("Previous did not step one record at a time");
 }
 
@@ -129,10 +139,102 @@ void BM_AppendRecord(benchmark::State& state) {
             state.SkipWithError("cannot append");
 }
 
+// The browser's steps on the 100 MiB file that used to read the whole file again.
+
+constexpr std::size_t kHundredMiB = 1000000; // records
+
+// A line of /proc/self/status in bytes: VmRSS, the resident memory now, or VmHWM, its peak.
+std::size_t ResidentBytes(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string name;
+    std::size_t kib = 0;
+    while (status >> name) {
+        if (name == field && status >> kib)
+            return kib * 1024;
+        status.ignore(1 << 10, '\n');
+    }
+    return 0;
+}
+
+// The peak starts again from the resident memory now.
+void ResetPeakResident() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+double SecondsOf(const std::function<void()>& step) {
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Previous from record 2 back to record 1 (the Next before it is not timed).
+void BM_BrowserPreviousToFirst(benchmark::State& state) {
+    CalcFile& file = FileOf(kHundredMiB);
+    QuietHost host;
+    LoadCalcBrowser browser(file.settings, host);
+    browser.Open();
+    for (auto _ : state) {
+        browser.OnNext();
+        state.SetIterationTime(SecondsOf([&] { browser.OnPrevious(); }));
+    }
+    if (host.messages != 0 || browser.m_nCurrentItem != 1)
+        state.SkipWithError("Previous did not return to record 1");
+}
+
+// What Delete is measured against: copying the file within its folder, as cp does (arg 0),
+// and with the copy flushed to the disk (arg 1), as Delete flushes its new file.
+void BM_CopyFile(benchmark::State& state) {
+    CalcFile& file = FileOf(kHundredMiB);
+    const std::string copy = file.path + ".copy";
+    for (auto _ : state) {
+        std::filesystem::copy_file(file.path, copy,
+                                   std::filesystem::copy_options::overwrite_existing);
+        if (state.range(0) != 0) {
+            const int fd = ::open(copy.c_str(), O_RDWR | O_CLOEXEC);
+            ::fsync(fd);
+            ::close(fd);
+        }
+    }
+    std::filesystem::remove(copy);
+}
+
+// Delete of record 2 on a fresh copy of the 100 MiB file (the copy and the opening of the
+// browser are not timed), and the browser's peak memory above what the process held before
+// it opened, as a multiple of the file's size.
+void BM_BrowserDelete(benchmark::State& state) {
+    CalcFile& file = FileOf(kHundredMiB);
+    const std::string pristine = file.path + ".pristine";
+    std::filesystem::copy_file(file.path, pristine,
+                               std::filesystem::copy_options::overwrite_existing);
+    QuietHost host;
+    double peak = 0;
+    for (auto _ : state) {
+        std::filesystem::copy_file(pristine, file.path,
+                                   std::filesystem::copy_options::overwrite_existing);
+        const std::size_t before = ResidentBytes("VmRSS:");
+        ResetPeakResident();
+        LoadCalcBrowser browser(file.settings, host);
+        browser.Open();
+        browser.OnNext();
+        state.SetIterationTime(SecondsOf([&] { browser.OnDelete(); }));
+        peak = std::max(peak, static_cast<double>(ResidentBytes("VmHWM:") - before) /
+                                  static_cast<double>(file.bytes));
+    }
+    std::filesystem::copy_file(pristine, file.path,
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::remove(pristine);
+    state.counters["peak_x_file"] = peak;
+    if (host.messages != 0)
+        state.SkipWithError("Delete gave a message besides its question");
+}
+
 BENCHMARK(BM_BrowserOpen)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BrowserNext)->Iterations(900000);
 BENCHMARK(BM_BrowserPrevious)->Iterations(900000);
 BENCHMARK(BM_AppendRecord)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BrowserPreviousToFirst)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CopyFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BrowserDelete)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tarvo

@@ -1,12 +1,13 @@
 #include "CalcFile.h"
 
+#include "CalcFileRewrite.h"
+#include "LockedFile.h"
+
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
+#include <new>
 #include <unistd.h>
 
 namespace tarvo {
@@ -15,58 +16,32 @@ namespace {
 
 constexpr std::uint64_t kLargestFile = 0xFFFFFFFEu; // offsets and the length fit 32 bits
 
-std::string SystemReason() {
-    return std::strerror(errno);
+bool SameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-// A descriptor holding the exclusive lock of the file now at `path`. A file replaced by a
-// rename while we waited for the lock is let go and the new one taken instead.
-class LockedFile {
-public:
-    LockedFile(const std::string& path, int flags) {
-        for (;;) {
-            m_fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-            if (m_fd < 0)
-                return;
-            struct stat opened {};
-            struct stat current {};
-            if (::flock(m_fd, LOCK_EX) == 0 && ::fstat(m_fd, &opened) == 0 &&
-                ::stat(path.c_str(), &current) == 0 && opened.st_ino == current.st_ino &&
-                opened.st_dev == current.st_dev)
-                return;
-            ::close(m_fd);
-        }
-    }
-    ~LockedFile() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    LockedFile(const LockedFile&) = delete;
-    LockedFile& operator=(const LockedFile&) = delete;
-    int Descriptor() const { return m_fd; }
+// What ends a last line that lacks its line feed, before a record is appended after it.
+std::string LineEndBefore(int fd, off_t length) {
+    char last = '\n';
+    if (length == 0 || ::pread(fd, &last, 1, length - 1) != 1 || last == '\n')
+        return {};
+    return last == '\r' ? "\n" : "\r\n";
+}
 
-private:
-    int m_fd = -1;
-};
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
+// Takes back a write that stopped partway: the file is cut back to `length`, or removed when
+// it was created for the write. Not when someone else wrote meanwhile, whose bytes would go.
+bool Revert(const LockedFile& file, const std::string& path, off_t length, std::size_t written) {
+    struct stat status {};
+    if (::fstat(file.Descriptor(), &status) != 0 ||
+        static_cast<std::uint64_t>(status.st_size) != std::uint64_t(length) + written)
+        return false;
+    if (!file.Created())
+        return ::ftruncate(file.Descriptor(), length) == 0;
+    const std::string real = RealPath(path);
+    return !real.empty() && NamesFile(real, file.Descriptor()) && ::unlink(real.c_str()) == 0;
 }
 
 bool ReadAll(int fd, std::string& bytes) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        return false;
-    bytes.resize(static_cast<std::size_t>(status.st_size));
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n =
@@ -85,54 +60,56 @@ bool ReadAll(int fd, std::string& bytes) {
 
 } // namespace
 
-FileResult AppendRecord(const std::string& path, const std::string& record) {
-    const LockedFile file(path, O_WRONLY | O_APPEND | O_CREAT);
-    if (file.Descriptor() < 0 || !WriteAll(file.Descriptor(), record))
-        return {false, SystemReason()};
-    return {};
+bool operator==(const FileVersion& a, const FileVersion& b) {
+    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
+           SameTime(a.modified, b.modified) && SameTime(a.changed, b.changed);
 }
 
-FileContent ReadCalcFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        return {ReadStatus::CannotOpen, {}, SystemReason()};
-    FileContent content;
+FileVersion CurrentVersion(const std::string& path) {
     struct stat status {};
-    if (::fstat(fd, &status) == 0 && static_cast<std::uint64_t>(status.st_size) > kLargestFile)
-        content.status = ReadStatus::TooLarge;
-    else if (!ReadAll(fd, content.bytes))
-        content = {ReadStatus::CannotOpen, {}, SystemReason()};
-    ::close(fd);
-    return content;
+    return ::stat(path.c_str(), &status) == 0 ? VersionOf(status) : FileVersion{};
 }
 
-ReplaceStatus ReplaceIfUnchanged(const std::string& path, const std::string& expected,
-                                 const std::string& replacement, std::string& reason) {
+AppendResult AppendRecord(const std::string& path, const std::string& record) {
+    const LockedFile file(path, O_RDWR | O_APPEND | O_CREAT);
+    struct stat status {};
+    if (file.Descriptor() < 0)
+        return {false, true, file.Reason()};
+    if (::fstat(file.Descriptor(), &status) != 0)
+        return {false, true, std::strerror(errno)};
+    const std::string bytes = LineEndBefore(file.Descriptor(), status.st_size) + record;
+    const std::size_t written = WriteAll(file.Descriptor(), bytes);
+    if (written == bytes.size())
+        return {};
+    const std::string reason = std::strerror(errno);
+    return {false, Revert(file, path, status.st_size, written), reason};
+}
+
+ReadStatus ReadCalcFile(const std::string& path, std::string& bytes, FileVersion& version,
+                        std::string& reason) {
     const LockedFile file(path, O_RDWR);
-    std::string current;
-    if (file.Descriptor() < 0 || !ReadAll(file.Descriptor(), current)) {
-        reason = SystemReason();
-        return ReplaceStatus::Failed;
-    }
-    if (current != expected)
-        return ReplaceStatus::Changed;
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        reason = SystemReason();
-        return ReplaceStatus::Failed;
-    }
     struct stat status {};
-    const bool written = ::fstat(file.Descriptor(), &status) == 0 &&
-                         ::fchmod(fd, status.st_mode & 07777) == 0 && WriteAll(fd, replacement) &&
-                         ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        reason = SystemReason();
-        ::unlink(temporary.c_str());
-        return ReplaceStatus::Failed;
+    if (file.Descriptor() < 0 || ::fstat(file.Descriptor(), &status) != 0) {
+        reason = file.Descriptor() < 0 ? file.Reason() : std::strerror(errno);
+        std::string().swap(bytes);
+        return ReadStatus::CannotOpen;
     }
-    return ReplaceStatus::Replaced;
+    RemoveLeftoverCopies(RealPath(path));
+    if (static_cast<std::uint64_t>(status.st_size) > kLargestFile)
+        return ReadStatus::TooLarge;
+    std::string().swap(bytes);
+    try {
+        bytes.resize(static_cast<std::size_t>(status.st_size));
+    } catch (const std::bad_alloc&) {
+        return ReadStatus::TooLarge;
+    }
+    if (!ReadAll(file.Descriptor(), bytes)) {
+        reason = std::strerror(errno);
+        std::string().swap(bytes);
+        return ReadStatus::CannotOpen;
+    }
+    version = VersionOf(status);
+    return ReadStatus::Ok;
 }
 
 } // namespace tarvo

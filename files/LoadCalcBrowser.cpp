@@ -1,7 +1,6 @@
 #include "LoadCalcBrowser.h"
 
-#include "CalcFile.h"
-#include "NumberText.h"
+#include "CalcFileRewrite.h"
 
 #include <algorithm>
 
@@ -26,39 +25,55 @@ void LoadCalcBrowser::LoadError(const std::string& text) {
     m_host.ShowMessage(kLoadError, text);
 }
 
-void LoadCalcBrowser::ShowCount(BrowserField field, int count) {
-    m_host.ShowField(field, FormatInteger(count));
+void LoadCalcBrowser::ShowCount(BrowserField field, std::int64_t count) {
+    m_host.ShowField(field, std::to_string(count));
 }
 
 void LoadCalcBrowser::LoadFile() {
-    m_bRecordShown = false;
     m_nCurrentItem = 1;
     m_nFirstRecordEnd = m_nRecordEnd = 0;
-    FileContent content = ReadCalcFile(m_strPath);
-    if (content.status == ReadStatus::TooLarge) {
-        LoadError("Error #108 - Not enough memory available!  File may be too large.");
+    if (!(m_version.size >= 0 && CurrentVersion(m_strPath) == m_version) && !ReadFile())
         return;
-    }
-    if (content.status == ReadStatus::CannotOpen) {
-        // Nothing can be browsed: the browser stays empty rather than read what it cannot.
-        LoadError("Error - The calculation file \"" + m_strPath +
-                  "\" cannot be opened: " + content.reason);
-        m_pBuffer.clear();
-        m_nFileLength = 0;
-        return;
-    }
-    m_pBuffer = std::move(content.bytes);
-    m_nFileLength = static_cast<std::uint32_t>(m_pBuffer.size());
     const auto firstEnd = m_pBuffer.find('\n');
     m_nFirstRecordEnd = firstEnd == npos ? 0 : static_cast<std::uint32_t>(firstEnd);
-    m_nItemCount = static_cast<int>(std::count(m_pBuffer.begin(), m_pBuffer.end(), '\n'));
     ShowCount(BrowserField::ItemCount, m_nItemCount);
     ParseRecord(0);
     ShowCount(BrowserField::CurrentItem, m_nCurrentItem);
 }
 
+// Reads the file into the buffer and counts its records; false, after saying why, when it
+// cannot be read.
+bool LoadCalcBrowser::ReadFile() {
+    std::string reason;
+    const ReadStatus status = ReadCalcFile(m_strPath, m_pBuffer, m_version, reason);
+    if (status == ReadStatus::Ok) {
+        m_nFileLength = static_cast<std::uint32_t>(m_pBuffer.size());
+        m_nItemCount = std::count(m_pBuffer.begin(), m_pBuffer.end(), '\n');
+        return true;
+    }
+    if (status == ReadStatus::TooLarge)
+        LoadError("Error #108 - Not enough memory available!  File may be too large.");
+    else // nothing can be browsed: the browser stays empty rather than read what it cannot
+        LoadError("Error - The calculation file \"" + m_strPath + "\" cannot be opened: " + reason);
+    // The buffer is kept only when a file too large was refused unread.
+    if (m_pBuffer.size() != m_nFileLength || status == ReadStatus::CannotOpen)
+        Forget();
+    return false;
+}
+
+// No file is shown any more: every display is emptied.
+void LoadCalcBrowser::Forget() {
+    std::string().swap(m_pBuffer);
+    m_version = {};
+    m_nFileLength = 0;
+    m_nItemCount = 0;
+    m_nRecordStart = m_nRecordLength = 0;
+    for (const BrowserField field : {BrowserField::CalcId, BrowserField::Time, BrowserField::Calc,
+                                     BrowserField::ItemCount, BrowserField::CurrentItem})
+        m_host.ShowField(field, "");
+}
+
 void LoadCalcBrowser::ParseRecord(std::uint32_t start) {
-    m_bRecordShown = false;
     m_nRecordStart = start;
     const auto end = start < m_pBuffer.size() ? m_pBuffer.find('\n', start) : npos;
     if (end == npos) {
@@ -72,8 +87,7 @@ void LoadCalcBrowser::ParseRecord(std::uint32_t start) {
     std::size_t second = npos;
     ParseCalcId(second);
     const std::size_t brace = ParseTime(second, last);
-    m_bRecordShown = ParseCalc(brace, last);
-    if (m_bRecordShown)
+    if (ParseCalc(brace, last))
         ShowCount(BrowserField::CurrentItem, m_nCurrentItem);
 }
 
@@ -168,23 +182,21 @@ BrowserResult LoadCalcBrowser::Load(BrowserResult how) {
 }
 
 BrowserResult LoadCalcBrowser::OnClose() {
-    m_pBuffer.clear();
-    m_pBuffer.shrink_to_fit();
+    std::string().swap(m_pBuffer);
+    m_version = {};
     return BrowserResult::Closed;
 }
 
-// The bytes of the record shown, its line feed included; false when no whole record is
-// shown (an empty file, or a record whose parsing stopped and left another record's
-// calculation and number on show), so that Delete removes nothing.
-bool LoadCalcBrowser::RecordRange(std::uint32_t& start, std::uint32_t& length) const {
+// The line that the current item names, from its first byte through its line feed (a last
+// line without one: to the end of the file), whether or not it parsed as a record; false in
+// an empty file.
+bool LoadCalcBrowser::LineRange(std::uint32_t& start, std::uint32_t& length) const {
     start = m_nCurrentItem == 1 ? 0 : m_nRecordStart;
-    const std::uint64_t end = m_nCurrentItem == 1
-                                  ? m_nFirstRecordEnd
-                                  : std::uint64_t(m_nRecordStart) + m_nRecordLength - 1;
-    length = static_cast<std::uint32_t>(end - start + 1);
-    const bool startsRecord = start == 0 || m_pBuffer[start - 1] == '\n';
-    return m_bRecordShown && end < m_pBuffer.size() && m_pBuffer[end] == '\n' && startsRecord &&
-           m_pBuffer.find('\n', start) == end;
+    if (start >= m_pBuffer.size())
+        return false;
+    const auto end = m_pBuffer.find('\n', start);
+    length = static_cast<std::uint32_t>((end == npos ? m_pBuffer.size() : end + 1) - start);
+    return true;
 }
 
 void LoadCalcBrowser::OnDelete() {
@@ -194,20 +206,37 @@ void LoadCalcBrowser::OnDelete() {
         return;
     std::uint32_t start = 0;
     std::uint32_t length = 0;
-    if (RecordRange(start, length)) {
-        std::string content = m_pBuffer;
-        content.erase(start, length);
-        std::string reason;
-        const ReplaceStatus status = ReplaceIfUnchanged(m_strPath, m_pBuffer, content, reason);
-        if (status == ReplaceStatus::Changed)
-            LoadError("Error - The calculation file was changed by another program. Nothing "
-                      "was deleted; the file is read again.");
-        else if (status == ReplaceStatus::Failed)
-            LoadError("Error - The calculation file \"" + m_strPath +
-                      "\" cannot be written: " + reason);
-    }
+    if (LineRange(start, length))
+        DeleteLine(start, length);
     m_strPath = m_settings.ReadSettingString(kSettingsSection, "Path", "");
     LoadFile();
+}
+
+// The file is rewritten without the line, only while it still holds what the buffer holds.
+// The buffer then loses the line too, so that the file need not be read again.
+void LoadCalcBrowser::DeleteLine(std::uint32_t start, std::uint32_t length) {
+    const std::string_view content(m_pBuffer);
+    CalcFileRewrite rewrite(m_strPath, content);
+    rewrite.Write(content.substr(0, start));
+    rewrite.Write(content.substr(start + length));
+    rewrite.Commit();
+    switch (rewrite.GetStatus()) {
+    case CalcFileRewrite::Status::Replaced:
+        m_nItemCount -= m_pBuffer[start + length - 1] == '\n';
+        m_pBuffer.erase(start, length);
+        m_nFileLength = static_cast<std::uint32_t>(m_pBuffer.size());
+        m_version = rewrite.NewVersion();
+        break;
+    case CalcFileRewrite::Status::Changed:
+        LoadError("Error - The calculation file was changed by another program. Nothing "
+                  "was deleted; the file is read again.");
+        m_version = {};
+        break;
+    default:
+        LoadError("Error - The calculation file \"" + m_strPath +
+                  "\" cannot be rewritten: " + rewrite.Reason() + ". Nothing was deleted.");
+        break;
+    }
 }
 
 } // namespace tarvo

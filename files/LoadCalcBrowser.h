@@ -2,6 +2,7 @@
 // Next and Previous, Overwrite and Insert to load the record shown, and Delete.
 #pragma once
 
+#include "CalcFile.h"
 #include "MessageBox.h"
 #include "SettingsStore.h"
 
@@ -35,15 +36,16 @@ public:
     // OK, Cancel, Escape and the close box all close without loading.
     BrowserResult OnClose();
 
-    // The reader: LoadFile reads the file afresh, ParseRecord shows the record at `start`.
+    // The reader: LoadFile shows the file's first record, reading the file afresh unless the
+    // buffer still holds it as it is now; ParseRecord shows the record at `start`.
     void LoadFile();
     void ParseRecord(std::uint32_t start);
 
     std::string m_strPath;
     std::string m_pBuffer; // the whole file content
     std::uint32_t m_nFileLength = 0;
-    int m_nItemCount = 0;
-    int m_nCurrentItem = 1;
+    std::int64_t m_nItemCount = 0; // a 4 GiB file may hold more than 2^31 line feeds
+    std::int64_t m_nCurrentItem = 1;
     std::uint32_t m_nRecordStart = 0;
     std::uint32_t m_nRecordLength = 0;
     std::uint32_t m_nRecordEnd = 0;
@@ -55,17 +57,20 @@ public:
     int m_bInsert = 0;
 
 private:
+    bool ReadFile();
+    void Forget();
     void LoadError(const std::string& text);
-    void ShowCount(BrowserField field, int count);
+    void ShowCount(BrowserField field, std::int64_t count);
     void ParseCalcId(std::size_t& second);
     std::size_t ParseTime(std::size_t second, std::size_t last);
     bool ParseCalc(std::size_t brace, std::size_t last);
     BrowserResult Load(BrowserResult how);
-    bool RecordRange(std::uint32_t& start, std::uint32_t& length) const;
+    bool LineRange(std::uint32_t& start, std::uint32_t& length) const;
+    void DeleteLine(std::uint32_t start, std::uint32_t length);
 
     ISettingsStore& m_settings;
     ILoadCalcHost& m_host;
-    bool m_bRecordShown = false; // the last parsing of a record went to its end
+    FileVersion m_version; // of the file that m_pBuffer holds
 };
 
 } // namespace tarvo

@@ -26,10 +26,13 @@ void SaveCalculation(SaveKind kind, ISettingsStore& settings, ISaveHost& host,
         path = *chosen;
         settings.WriteSettingString(kSettingsSection, "Path", path);
     }
-    const FileResult result = AppendRecord(path, record);
+    const AppendResult result = AppendRecord(path, record);
     if (!result.ok)
-        host.ShowMessage("Tarvo Error", "Error - The calculation could not be saved to \"" + path +
-                                            "\": " + result.reason);
+        host.ShowMessage("Tarvo Error",
+                         "Error - The calculation could not be saved to \"" + path +
+                             "\": " + result.reason +
+                             (result.unchanged ? ". The file was left as it was."
+                                               : ". The end of the file may hold part of it."));
 }
 
 } // namespace tarvo

@@ -20,8 +20,9 @@ public:
     // The new-document step of a start without a file.
     void OnNewDocument() { m_strTitle = "Drelkin Software"; }
     // A file named at start becomes the document: nothing is read from it, its name is the
-    // title. False, with errno telling why, when it cannot be opened for reading.
-    bool OnOpenDocument(const std::string& path);
+    // title. False, with the reason, when it is no regular file or cannot be opened for
+    // reading.
+    bool OnOpenDocument(const std::string& path, std::string& reason);
     const std::string& GetTitle() const { return m_strTitle; }
 
 private:

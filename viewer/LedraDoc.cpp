@@ -1,8 +1,8 @@
 #include "LedraDoc.h"
 
+#include "ViewerFile.h"
 #include "ViewerSettings.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -16,13 +16,9 @@ void CLedraDoc::OnNewDocument(const ViewerSettings& settings) {
 }
 
 bool CLedraDoc::OnOpenDocument(const QString& path, QString& reason) {
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        reason = "It is a folder.";
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
+    const ViewerFile file(path);
+    if (!file.IsOpen()) {
+        reason = file.Reason();
         return false;
     }
     m_strTitle = QFileInfo(path).fileName();

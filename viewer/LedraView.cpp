@@ -1,9 +1,9 @@
 #include "LedraView.h"
 
+#include "ViewerFile.h"
 #include "ViewerSettings.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTextDocument>
 
 namespace mirelle {
@@ -17,10 +17,22 @@ bool IsPage(int type) {
            type == QTextDocument::MarkdownResource;
 }
 
+// Larger pages are no manual's: reading them would take the viewer minutes and gigabytes.
+constexpr qint64 kLargestPage = qint64{16} << 20;
+
+QString Where(const QUrl& url) {
+    return (url.isLocalFile() ? url.toLocalFile() : url.toDisplayString()).toHtmlEscaped();
+}
+
 QString NotFoundPage(const QUrl& url) {
-    const QString where = url.isLocalFile() ? url.toLocalFile() : url.toDisplayString();
-    return "<html><body><h2>Page not found</h2><p>The page <tt>" + where.toHtmlEscaped() +
+    return "<html><body><h2>Page not found</h2><p>The page <tt>" + Where(url) +
            "</tt> cannot be shown: the viewer shows readable local files only.</p></body></html>";
+}
+
+QString TooLargePage(const QUrl& url) {
+    return "<html><body><h2>Page too large</h2><p>The page <tt>" + Where(url) +
+           "</tt> cannot be shown: the viewer shows pages of up to " +
+           QString::number(kLargestPage >> 20) + " MB only.</p></body></html>";
 }
 
 } // namespace
@@ -55,10 +67,15 @@ QVariant CLedraView::loadResource(int type, const QUrl& name) {
         return QTextBrowser::loadResource(type, name);
     if (name == kBlankPage)
         return QString("<html><body></body></html>");
-    const QFileInfo file(name.toLocalFile());
-    if (!name.isLocalFile() || !file.isFile() || !file.isReadable())
+    if (!name.isLocalFile())
         return NotFoundPage(name);
-    return QTextBrowser::loadResource(type, name);
+    const ViewerFile file(name.toLocalFile());
+    if (!file.IsOpen())
+        return NotFoundPage(name);
+    if (file.Size() > kLargestPage)
+        return TooLargePage(name);
+    const QByteArray page = file.Read(kLargestPage + 1); // it may have grown since
+    return page.size() > kLargestPage ? QVariant(TooLargePage(name)) : QVariant(page);
 }
 
 } // namespace mirelle

@@ -1,8 +1,13 @@
 #include "IniSettingsStore.h"
 
+#include "RegularFile.h"
+
 #include <QDebug>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <limits>
 
 namespace tarvo {
 
@@ -42,25 +47,40 @@ IniSettingsStore::Location IniSettingsStore::Locate(const std::string& section,
     const QString path = FilePathOf(section);
     auto& file = m_files[path];
     if (!file)
-        file = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        file = OpenFile(path);
     const auto separator = section.find('\\');
     const std::string group =
         separator == std::string::npos ? section : section.substr(separator + 1);
-    return {file.get(), FromBytes(group) + "/" + FromBytes(key)};
+    return {path, file.get(), FromBytes(group) + "/" + FromBytes(key)};
 }
 
-void IniSettingsStore::Save(QSettings& file) {
+// A settings file that is no regular file is never opened, as a named pipe would block the
+// reading for ever: its values read as their defaults and live in memory only.
+std::unique_ptr<QSettings> IniSettingsStore::OpenFile(const QString& path) {
+    if (IsRegularOrMissing(QFile::encodeName(path).toStdString()))
+        return std::make_unique<QSettings>(path, QSettings::IniFormat);
+    m_reportedFiles.insert(path);
+    qWarning().noquote() << "Settings could not be read from" << path
+                         << "nor saved to it: it is not a regular file";
+    return std::make_unique<QSettings>(QString(), QSettings::IniFormat);
+}
+
+void IniSettingsStore::Save(const QString& path, QSettings& file) {
     file.sync();
-    if (file.status() == QSettings::AccessError && m_reportedFiles.insert(file.fileName()).second)
-        qWarning().noquote() << "Settings could not be saved to" << file.fileName();
+    if (file.status() == QSettings::AccessError && m_reportedFiles.insert(path).second)
+        qWarning().noquote() << "Settings could not be saved to" << path;
 }
 
+// A number beyond 32 bits is unreadable, not cut to 32 bits.
 int IniSettingsStore::ReadSettingInt(const std::string& section, const std::string& key,
                                      int defaultValue) {
-    const auto [file, name] = Locate(section, key);
+    const Location location = Locate(section, key);
     bool ok = false;
-    const int value = file->value(name).toInt(&ok);
-    return ok ? value : defaultValue;
+    const qlonglong value = location.file->value(location.key).toLongLong(&ok);
+    return ok && value >= std::numeric_limits<int>::min() &&
+                   value <= std::numeric_limits<int>::max()
+               ? static_cast<int>(value)
+               : defaultValue;
 }
 
 std::string IniSettingsStore::ReadSettingString(const std::string& section, const std::string& key,
@@ -69,8 +89,8 @@ std::string IniSettingsStore::ReadSettingString(const std::string& section, cons
         if (auto text = m_longTexts->Read(key))
             return std::move(*text);
     }
-    const auto [file, name] = Locate(section, key);
-    const QVariant value = file->value(name);
+    const Location location = Locate(section, key);
+    const QVariant value = location.file->value(location.key);
     QByteArray bytes;
     switch (value.typeId()) {
     case QMetaType::UnknownType:
@@ -90,19 +110,19 @@ std::string IniSettingsStore::ReadSettingString(const std::string& section, cons
 
 void IniSettingsStore::WriteSettingInt(const std::string& section, const std::string& key,
                                        int value) {
-    const auto [file, name] = Locate(section, key);
-    file->setValue(name, value);
-    Save(*file);
+    const Location location = Locate(section, key);
+    location.file->setValue(location.key, value);
+    Save(location.path, *location.file);
 }
 
 void IniSettingsStore::WriteSettingString(const std::string& section, const std::string& key,
                                           const std::string& value) {
-    const auto [file, name] = Locate(section, key);
+    const Location location = Locate(section, key);
     if (LongTextFiles::IsLong(section, value)) {
         m_longTexts->Write(key, value);
-        if (file->contains(name)) { // a shorter value of before
-            file->remove(name);
-            Save(*file);
+        if (location.file->contains(location.key)) { // a shorter value of before
+            location.file->remove(location.key);
+            Save(location.path, *location.file);
         }
         return;
     }
@@ -110,10 +130,10 @@ void IniSettingsStore::WriteSettingString(const std::string& section, const std:
         m_longTexts->Forget(key);
     const QByteArray bytes(value.data(), static_cast<qsizetype>(value.size()));
     if (bytes.isValidUtf8())
-        file->setValue(name, QString::fromUtf8(bytes));
+        location.file->setValue(location.key, QString::fromUtf8(bytes));
     else
-        file->setValue(name, bytes);
-    Save(*file);
+        location.file->setValue(location.key, bytes);
+    Save(location.path, *location.file);
 }
 
 } // namespace tarvo

@@ -37,14 +37,16 @@ public:
 
 private:
     struct Location {
+        QString path;
         QSettings* file;
         QString key;
     };
     Location Locate(const std::string& section, const std::string& key);
+    std::unique_ptr<QSettings> OpenFile(const QString& path);
     // Writes the file at once. The calculator goes on when that fails (the values stay in
     // memory for the next write), so the failure is reported on the error output, once per
     // file, as QSettings keeps its first error.
-    void Save(QSettings& file);
+    void Save(const QString& path, QSettings& file);
 
     QString m_root;
     std::map<QString, std::unique_ptr<QSettings>> m_files;

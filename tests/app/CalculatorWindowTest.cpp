@@ -102,7 +102,8 @@ TEST_F(CalculatorWindowTest, FirstStartShowsTheDefaults) {
 TEST_F(CalculatorWindowTest, AnOpenedDocumentNamesTheWindow) {
     const QString path = m_folder.path() + "/sums.txt";
     QFile(path).open(QIODevice::WriteOnly);
-    ASSERT_TRUE(m_doc.OnOpenDocument(path.toStdString()));
+    std::string reason;
+    ASSERT_TRUE(m_doc.OnOpenDocument(path.toStdString(), reason));
     m_frame = std::make_unique<CMainFrame>(m_doc, m_host, m_settings);
     EXPECT_EQ(m_frame->windowTitle(), "sums.txt - Tarvo 2.0");
 }

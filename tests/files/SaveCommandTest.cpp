@@ -10,6 +10,8 @@
 #include <optional>
 #include <thread>
 
+#include <sys/stat.h>
+
 namespace tarvo::test {
 namespace {
 
@@ -258,19 +260,21 @@ TEST_F(SaveSequenceTest, SecondSaveAppendsToTheFileOfTheFirstOrOfSaveAs) {
 }
 
 // A file that can neither be opened nor created: "Tarvo Error" names it and the system's
-// reason, and nothing is written to the disk.
+// reason, and nothing is written to the disk. A named pipe is refused without waiting on it.
 struct UnwritableCase {
     const char* name;
     SaveKind kind;
     std::string path; // inside the test folder; empty: the folder itself
-    int error;
+    std::string reason;
+    bool pipe = false;
 };
 
 const UnwritableCase kUnwritableCases[] = {
-    {"SaveIntoMissingFolder", SaveKind::Save, "missing/calcs.txt", ENOENT},
-    {"SaveOntoAFolder", SaveKind::Save, "", EISDIR},
-    {"SaveAsIntoMissingFolder", SaveKind::SaveAs, "missing/calcs.txt", ENOENT},
-    {"SaveAsOntoAFolder", SaveKind::SaveAs, "", EISDIR},
+    {"SaveIntoMissingFolder", SaveKind::Save, "missing/calcs.txt", std::strerror(ENOENT)},
+    {"SaveOntoAFolder", SaveKind::Save, "", std::strerror(EISDIR)},
+    {"SaveAsIntoMissingFolder", SaveKind::SaveAs, "missing/calcs.txt", std::strerror(ENOENT)},
+    {"SaveAsOntoAFolder", SaveKind::SaveAs, "", std::strerror(EISDIR)},
+    {"SaveOntoANamedPipe", SaveKind::Save, "pipe.txt", "Not a regular file", true},
 };
 
 class UnwritableFileTest : public FileTest, public ::testing::TestWithParam<UnwritableCase> {};
@@ -278,26 +282,94 @@ class UnwritableFileTest : public FileTest, public ::testing::TestWithParam<Unwr
 TEST_P(UnwritableFileTest, TarvoErrorNamesTheFileAndNothingIsWritten) {
     const UnwritableCase& row = GetParam();
     const std::string path = PathOf(row.path);
+    if (row.pipe) {
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    }
     m_settings.WriteSettingString("Settings", "Current Calc", "1 =");
     m_settings.WriteSettingString("Settings", "Path", path);
     RecordingSaveHost host;
     host.id = "x";
     host.file = path;
     SaveCalculation(row.kind, m_settings, host, kTime);
-    ASSERT_EQ(host.messages.size(), 1u);
-    const std::string& message = host.messages.front();
-    EXPECT_TRUE(message.starts_with("Tarvo Error | ")) << message;
-    EXPECT_NE(message.find("\"" + path + "\""), std::string::npos) << message;
-    EXPECT_NE(message.find(std::strerror(row.error)), std::string::npos) << message;
+    EXPECT_EQ(host.messages, std::vector<std::string>{"Tarvo Error | Error - The calculation "
+                                                      "could not be saved to \"" +
+                                                      path + "\": " + row.reason +
+                                                      ". The file was left as it was."});
     EXPECT_FALSE(std::filesystem::exists(PathOf("missing")));
     std::size_t entries = 0;
     for (const auto& entry : std::filesystem::directory_iterator(m_folder.path().toStdString()))
-        entries += entry.path().filename() != "Drelkin Software";
+        entries += entry.path().filename() != "Drelkin Software" && !entry.is_fifo();
     EXPECT_EQ(entries, 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, UnwritableFileTest, ::testing::ValuesIn(kUnwritableCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A full disk stops the write partway: the file is cut back to what it was (removed, when the
+// Save created it), the user is told so, and the next Save appends a whole record.
+struct FullDiskCase {
+    const char* name;
+    std::optional<std::string> before; // nothing: no file yet
+};
+
+const FullDiskCase kFullDiskCases[] = {
+    {"ExistingFile", kOld + kOld},
+    {"NewFile", std::nullopt},
+};
+
+class FullDiskTest : public FileTest, public ::testing::TestWithParam<FullDiskCase> {};
+
+TEST_P(FullDiskTest, SaveLeavesTheFileAsItWas) {
+    const std::string path = PathOf("calcs.txt");
+    const std::optional<std::string>& before = GetParam().before;
+    if (before)
+        WriteBytes(path, *before);
+    m_settings.WriteSettingString("Settings", "Current Calc", "2 + 3 = 5; ");
+    m_settings.WriteSettingString("Settings", "Path", path);
+    RecordingSaveHost host;
+    host.id = "sum";
+    const std::string messages =
+        InChildProcess(FileSizeLimit(before.value_or("").size() + 10), [&] {
+            SaveCalculation(SaveKind::Save, m_settings, host, kTime);
+            return Lines(host.messages);
+        });
+    EXPECT_EQ(messages,
+              Lines({"Tarvo Error | Error - The calculation could not be saved to \"" + path +
+                     "\": " + std::strerror(EFBIG) + ". The file was left as it was."}));
+    EXPECT_EQ(std::filesystem::exists(path), before.has_value());
+    if (before) {
+        EXPECT_EQ(ReadBytes(path), *before);
+    }
+    SaveCalculation(SaveKind::Save, m_settings, host, kTime);
+    EXPECT_EQ(ReadBytes(path), before.value_or("") + Record("sum", "2 + 3 = 5; "));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, FullDiskTest, ::testing::ValuesIn(kFullDiskCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A last line without its line feed (a record cut short, a line added by hand) is ended
+// before the record, which then starts a line of its own; the line itself stays as it was.
+TEST(AppendRecordTest, DamagedLastLineIsEndedFirst) {
+    QTemporaryDir folder;
+    const std::string path = folder.path().toStdString() + "/calcs.txt";
+    const std::string record = Record("new", "1 =");
+    const struct {
+        const char* name;
+        std::string before;
+        std::string after;
+    } rows[] = {
+        {"no line feed", "\"cut\" t {2", "\"cut\" t {2\r\n" + record},
+        {"carriage return only", "\"cut\" t {2}\r", "\"cut\" t {2}\r\n" + record},
+        {"line feed only", "\"lf\" t {2}\n", "\"lf\" t {2}\n" + record},
+        {"whole record", kOld, kOld + record},
+        {"empty file", "", record},
+    };
+    for (const auto& row : rows) {
+        WriteBytes(path, row.before);
+        ASSERT_TRUE(AppendRecord(path, record).ok) << row.name;
+        EXPECT_EQ(ReadBytes(path), row.after) << row.name;
+    }
+}
 
 // Two calculators saving into one file at once: every record arrives whole, none is lost.
 TEST(AppendRecordTest, TwoWritersAtOnceKeepEveryRecordWhole) {

@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace tarvo {
 namespace {
@@ -31,20 +34,27 @@ TEST_F(CalculatorDocTest, ANewDocumentHasTheCompanyTitle) {
 
 TEST_F(CalculatorDocTest, AnOpenedFileNamesTheDocumentWithoutBeingRead) {
     std::ofstream(Path("/sums.txt")) << "not a calculation";
-    ASSERT_TRUE(m_doc.OnOpenDocument(Path("/sums.txt")));
+    std::string reason;
+    ASSERT_TRUE(m_doc.OnOpenDocument(Path("/sums.txt"), reason));
     EXPECT_EQ(m_doc.GetTitle(), "sums.txt");
     EXPECT_EQ(m_doc.BaseLevel().m_bNormalPrecision, 1);
 }
 
+// A named pipe is refused before anything waits on it for a writer.
 TEST_F(CalculatorDocTest, WhatCannotBeOpenedIsRefusedWithTheReason) {
+    ASSERT_EQ(::mkfifo(Path("/pipe.txt").c_str(), 0600), 0);
     const struct {
         std::string path;
-        int error;
-    } rows[] = {{Path("/missing.txt"), ENOENT}, {Path(""), EISDIR}, {"", ENOENT}};
+        std::string reason;
+    } rows[] = {{Path("/missing.txt"), std::strerror(ENOENT)},
+                {Path(""), std::strerror(EISDIR)},
+                {"", std::strerror(ENOENT)},
+                {Path("/pipe.txt"), "Not a regular file"},
+                {"/dev/zero", "Not a regular file"}};
     for (const auto& row : rows) {
-        errno = 0;
-        EXPECT_FALSE(m_doc.OnOpenDocument(row.path)) << row.path;
-        EXPECT_EQ(errno, row.error) << row.path;
+        std::string reason;
+        EXPECT_FALSE(m_doc.OnOpenDocument(row.path, reason)) << row.path;
+        EXPECT_EQ(reason, row.reason) << row.path;
         EXPECT_EQ(m_doc.GetTitle(), "") << row.path;
     }
 }

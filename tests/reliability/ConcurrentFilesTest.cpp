@@ -1,7 +1,10 @@
-// Two calculators at work on one calculation file at the same time lose no record.
+// Two calculators at work on one calculation file at the same time lose no record, and a
+// calculator killed while it deletes loses none either.
+#include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +12,8 @@
 #include <iterator>
 #include <regex>
 #include <sstream>
+
+#include <csignal>
 
 namespace tarvo {
 namespace {
@@ -83,6 +88,35 @@ TEST_F(ConcurrentFilesTest, DeletingWhileAnotherSavesNeverDropsASavedRecord) {
     const std::string calcs = Calcs();
     EXPECT_EQ(Count(calcs, R"("new\d+" [^{]* \{3 = 3; \}\r\n)"), saves);
     EXPECT_EQ(Count(calcs, "\n"), Count(calcs, R"(\{[^}]*\}\r\n)")) << "a record was cut";
+}
+
+// A calculator killed at any moment of a Delete leaves the old file or the new one, whole: the
+// records from some first one on. A copy it left beside the file goes at the next Load.
+TEST_F(ConcurrentFilesTest, KilledDuringDeleteLeavesAWholeFileAndTheNextLoadRemovesTheCopy) {
+    std::string original;
+    for (int i = 0; original.size() < (std::size_t{24} << 20); ++i)
+        original += "\"old" + std::to_string(i) + "\" 1/2/03 4:05:06 {" + std::string(200, '7') +
+                    " = 7; }\r\n";
+    std::ofstream(m_folder.path().toStdString() + "/calcs.txt", std::ios::binary) << original;
+    std::string deletes = ":load calcs.txt\n";
+    for (int i = 0; i < 40; ++i)
+        deletes += "Delete\n";
+    for (const int milliseconds : {150, 400, 650, 900, 1150}) {
+        SCOPED_TRACE(testing::Message() << "killed after " << milliseconds << " ms");
+        auto deleter = Start(deletes + "Cancel\n", m_settingsA.path());
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+        ::kill(static_cast<pid_t>(deleter->processId()), SIGKILL);
+        ASSERT_TRUE(deleter->waitForFinished(60000));
+        const std::string calcs = Calcs();
+        ASSERT_TRUE(original.ends_with(calcs));
+        ASSERT_TRUE(calcs.empty() || calcs.size() == original.size() ||
+                    original[original.size() - calcs.size() - 1] == '\n')
+            << "a record was cut";
+        auto loader = Start(":load calcs.txt\nCancel\n", m_settingsB.path());
+        ASSERT_TRUE(loader->waitForFinished(60000));
+        EXPECT_EQ(Calcs(), calcs);
+        EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{"calcs.txt"});
+    }
 }
 
 } // namespace

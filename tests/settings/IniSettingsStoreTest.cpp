@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -134,13 +135,35 @@ TEST_F(IniSettingsStoreTest, ViewerSectionIsTheViewersOwnFile) {
     EXPECT_FALSE(QFile::exists(CalculatorFile()));
 }
 
+// Numbers beyond 32 bits among them: never cut to 32 bits.
 TEST_F(IniSettingsStoreTest, UnreadableValuesReadAsTheirDefaults) {
     QDir().mkpath(m_folder.path() + "/Drelkin Software");
-    WriteFile(CalculatorFile(), "[Settings]\nKey%20Sound=loud\nTopmost=\n\x01\x02garbage\n");
+    WriteFile(CalculatorFile(), "[Settings]\nKey%20Sound=loud\nTopmost=\n\x01\x02garbage\n"
+                                "LowResolution=4294967297\nColor%20Flag=-2147483649\n"
+                                "Background%20Hatch=99999999999999999999\n"
+                                "Background%20Color=-2147483648\n");
     IniSettingsStore store;
     EXPECT_EQ(store.ReadSettingInt("Settings", "Key Sound", 0), 0);
     EXPECT_EQ(store.ReadSettingInt("Settings", "Topmost", 1), 1);
     EXPECT_EQ(store.ReadSettingInt("Settings", "HighResolution", 0), 0);
+    EXPECT_EQ(store.ReadSettingInt("Settings", "LowResolution", 0), 0);
+    EXPECT_EQ(store.ReadSettingInt("Settings", "Color Flag", 7), 7);
+    EXPECT_EQ(store.ReadSettingInt("Settings", "Background Hatch", 6), 6);
+    EXPECT_EQ(store.ReadSettingInt("Settings", "Background Color", 0), -2147483648);
+}
+
+// A named pipe in the settings file's place is neither read, which would wait for ever, nor
+// replaced: the values read as their defaults and live in memory.
+TEST_F(IniSettingsStoreTest, ASettingsFileThatIsNoRegularFileIsLeftAlone) {
+    QDir().mkpath(m_folder.path() + "/Drelkin Software");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(CalculatorFile()).constData(), 0600), 0);
+    IniSettingsStore store;
+    EXPECT_EQ(store.ReadSettingInt("Settings", "Key Sound", 0), 0);
+    store.WriteSettingString("Settings", "Current Calc", "2 + 2 = 4; ");
+    EXPECT_EQ(store.ReadSettingString("Settings", "Current Calc"), "2 + 2 = 4; ");
+    EXPECT_EQ(s_warnings, QStringList{"Settings could not be read from " + CalculatorFile() +
+                                      " nor saved to it: it is not a regular file"});
+    EXPECT_FALSE(QFileInfo(CalculatorFile()).isFile());
 }
 
 TEST_F(IniSettingsStoreTest, BinaryGarbageFileReadsAsDefaultsAndTakesNewValues) {

@@ -7,8 +7,8 @@
 #include "ViewerSettings.h"
 #include "ViewerTestFiles.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -70,7 +70,7 @@ TEST_F(ExternalProgramsTest, UserManualHandsThePageToTheViewer) {
 
 TEST_F(ExternalProgramsTest, TheViewerShowsTheManualItIsHanded) {
     IniSettingsStore store;
-    const QString page = UserManualPath(QCoreApplication::applicationDirPath());
+    const QString page = UserManualPath(CALCULATOR_FOLDER);
     ShowUserManual(store, page, {Folder("empty")});
 
     const mirelle::ViewerSettings settings;
@@ -80,9 +80,13 @@ TEST_F(ExternalProgramsTest, TheViewerShowsTheManualItIsHanded) {
     EXPECT_TRUE(viewer.View().toPlainText().contains("Tarvo User Manual"));
 }
 
-TEST_F(ExternalProgramsTest, FromTheBuildTreeTheManualIsTheSourceTreesOwn) {
-    EXPECT_EQ(UserManualPath(QCoreApplication::applicationDirPath()),
-              MANUAL_SOURCE_DIR "/helpindex.html");
+// The build tree is laid out as an installation: the calculator built there finds the
+// viewer beside itself and the manual of the sources where an installation has its own.
+TEST_F(ExternalProgramsTest, TheBuildTreeLooksLikeAnInstallation) {
+    EXPECT_EQ(QFileInfo(UserManualPath(CALCULATOR_FOLDER)).canonicalFilePath(),
+              QFileInfo(MANUAL_SOURCE_DIR "/helpindex.html").canonicalFilePath());
+    EXPECT_EQ(QFileInfo(CALCULATOR_FOLDER "/mirelle").canonicalFilePath(),
+              QFileInfo(VIEWER_PROGRAM).canonicalFilePath());
 }
 
 TEST_F(ExternalProgramsTest, TheViewerBesideTheCalculatorComesBeforePath) {

@@ -89,6 +89,16 @@ TEST(InstallationTest, TheInstalledCalculatorFindsTheInstalledManual) {
     EXPECT_EQ(UserManualPath(STAGED_BIN), kInstalledManual + "/helpindex.html");
 }
 
+// It looks for the viewer beside itself and on PATH, and for the manual beside itself, only:
+// it holds no path of the build tree or of the sources to fall back on.
+TEST(InstallationTest, TheInstalledCalculatorHoldsNoPathOfTheBuild) {
+    QFile program(QString(STAGED_BIN) + "/tarvo");
+    ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+    const QByteArray bytes = program.readAll();
+    EXPECT_FALSE(bytes.contains(BUILD_VIEWER_FOLDER));
+    EXPECT_FALSE(bytes.contains(MANUAL_SOURCE_DIR));
+}
+
 TEST(InstallationTest, EveryLinkOfTheManualLeadsToAnInstalledFile) {
     const std::vector<Link> links = LocalLinks();
     ASSERT_FALSE(links.empty());

@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -18,6 +20,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace mirelle {
 namespace {
@@ -59,9 +63,13 @@ TEST_F(ViewerStartupTest, OtherDocumentKindsAreUntitled) {
         const char* name;
         const char* lines;
     } rows[] = {
-        {"one", "DocSelect=1"},           {"seven", "DocSelect=7"},
-        {"negative", "DocSelect=-1"},     {"not a number", "DocSelect=help"},
-        {"missing", "Document=/nowhere"}, {"empty", "DocSelect="},
+        {"one", "DocSelect=1"},
+        {"seven", "DocSelect=7"},
+        {"negative", "DocSelect=-1"},
+        {"not a number", "DocSelect=help"},
+        {"missing", "Document=/nowhere"},
+        {"empty", "DocSelect="},
+        {"beyond 32 bits", "DocSelect=4294967296"},
     };
     for (const auto& row : rows) {
         WriteViewerSettings(Config(), row.lines);
@@ -86,13 +94,39 @@ TEST_F(ViewerStartupTest, EmptyDocumentShowsAnEmptyViewWithoutMessage) {
     }
 }
 
+// A named pipe is refused before anything waits on it.
 TEST_F(ViewerStartupTest, MissingPageIsReportedInsideTheView) {
-    const QString missing = m_folder.path() + "/pages/gone.html";
-    Prepare(missing);
+    const QString pipe = m_folder.path() + "/pages/pipe.html";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& page : {m_folder.path() + "/pages/gone.html", pipe}) {
+        Prepare(page);
+        CMainFrame frame(*m_settings);
+        EXPECT_TRUE(frame.View().toPlainText().contains("cannot be shown"));
+        EXPECT_TRUE(frame.View().toPlainText().contains(page));
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+}
+
+// A page beyond 16 MB is refused unread (this one is sparse: a gigabyte of nothing).
+TEST_F(ViewerStartupTest, TooLargePageIsReportedInsideTheView) {
+    const QString large = m_folder.path() + "/pages/large.html";
+    WriteTextFile(large, "<html><body>");
+    ASSERT_TRUE(QFile::resize(large, qint64{1} << 30));
+    Prepare(large);
     CMainFrame frame(*m_settings);
-    EXPECT_TRUE(frame.View().toPlainText().contains("cannot be shown"));
-    EXPECT_TRUE(frame.View().toPlainText().contains(missing));
+    EXPECT_TRUE(frame.View().toPlainText().contains("Page too large"));
+    EXPECT_TRUE(frame.View().toPlainText().contains("up to 16 MB"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A named pipe in the place of the settings file is not read, which would wait for ever.
+TEST_F(ViewerStartupTest, ASettingsFileThatIsNoRegularFileReadsAsDefaults) {
+    const QString file = m_settings->FilePath();
+    QDir().mkpath(QFileInfo(file).path());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    CMainFrame frame(*m_settings);
+    EXPECT_EQ(frame.windowTitle(), "Untitled - Mirelle");
+    EXPECT_TRUE(frame.View().toPlainText().isEmpty());
 }
 
 TEST_F(ViewerStartupTest, NewReadsTheSettingsAgain) {
@@ -128,7 +162,9 @@ TEST_F(ViewerStartupTest, OpenNamesTheCaptionAndShowsTheDocumentPage) {
 TEST_F(ViewerStartupTest, AFileThatCannotBeOpenedLeavesTheDocumentAsItWas) {
     Prepare(Index());
     CMainFrame frame(*m_settings);
-    for (const QString& path : {m_folder.path() + "/missing.txt", m_folder.path()}) {
+    const QString pipe = m_folder.path() + "/pipe.txt";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {m_folder.path() + "/missing.txt", m_folder.path(), pipe}) {
         QString text;
         QTimer::singleShot(0, [&text] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

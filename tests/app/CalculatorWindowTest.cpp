@@ -63,6 +63,15 @@ protected:
         for (const int id : ids)
             Form().Button(id)->click();
     }
+    // The large display gains the focus with its caret at this position.
+    QPlainTextEdit* FocusLargeAt(int position) {
+        QPlainTextEdit* large = Form().LargeDisplay();
+        large->setFocus();
+        QTextCursor cursor = large->textCursor();
+        cursor.setPosition(position);
+        large->setTextCursor(cursor);
+        return large;
+    }
     QString Small() { return Form().SmallDisplay()->text(); }
     QString Large() { return Form().LargeDisplay()->toPlainText(); }
     bool Checked(int command) {
@@ -164,11 +173,7 @@ TEST_F(CalculatorWindowTest, ShiftedNamedKeysAreNoAccelerators) {
 TEST_F(CalculatorWindowTest, ShiftSInTheFocusedLargeDisplayInsertsTheSineTag) {
     StartShown();
     Click({K2, EQUALS});
-    QPlainTextEdit* large = Form().LargeDisplay();
-    large->setFocus();
-    QTextCursor cursor = large->textCursor();
-    cursor.setPosition(1);
-    large->setTextCursor(cursor);
+    QPlainTextEdit* large = FocusLargeAt(1);
     QTest::keyClick(large, Qt::Key_S, Qt::ShiftModifier);
     // The tag, and a blank after its first character, as every insertion at the caret.
     EXPECT_EQ(Large(), "2  [sin]  = 2; \n");
@@ -336,11 +341,7 @@ TEST_F(CalculatorWindowTest, TheResultOfALongLineIsInViewAfterEquals) {
 TEST_F(CalculatorWindowTest, F9InTheFocusedLargeDisplayInsertsTheSignChangeAtTheCaret) {
     StartShown();
     Click({K2, EQUALS});
-    QPlainTextEdit* large = Form().LargeDisplay();
-    large->setFocus();
-    QTextCursor cursor = large->textCursor();
-    cursor.setPosition(1);
-    large->setTextCursor(cursor);
+    QPlainTextEdit* large = FocusLargeAt(1);
     QTest::keyClick(large, Qt::Key_F9);
     EXPECT_EQ(Large(), "2  [neg]  = 2; \n");
     EXPECT_EQ(Small(), "2");

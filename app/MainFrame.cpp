@@ -50,7 +50,9 @@ void CMainFrame::CreateMenus() {
             form.Run([change](CCalculatorView& v) { change(v.CurrentLevel()); });
         };
     };
-    const auto level = [&form]() -> CCalcLevel& { return form.View().CurrentLevel(); };
+    const auto shared = [&form]() -> SharedLevelState& {
+        return form.View().CurrentLevel().m_shared;
+    };
     const auto precision = [this, onLevel](Precision p) {
         return onLevel([this, p](CCalcLevel& l) { ChoosePrecision(l, m_settings, p); });
     };
@@ -97,18 +99,18 @@ void CMainFrame::CreateMenus() {
                        [this] { return m_bTopmost == 1; }});
     QMenu* precisionMenu = settings->addMenu("&Precision");
     AddItem(precisionMenu, {"Low &2 decimal places", 32784, nullptr, precision(Precision::Low),
-                            [level] { return level().m_bLowPrecision != 0; }});
+                            [shared] { return shared().m_bLowPrecision; }});
     AddItem(precisionMenu,
             {"Normal &6 decimal places", 32786, nullptr, precision(Precision::Normal),
-             [level] { return level().m_bNormalPrecision != 0; }});
+             [shared] { return shared().m_bNormalPrecision; }});
     AddItem(precisionMenu, {"&High 10 decimal places", 32780, nullptr, precision(Precision::High),
-                            [level] { return level().m_bHighPrecision != 0; }});
+                            [shared] { return shared().m_bHighPrecision; }});
     AddItem(settings, {"&Remember Last Calculation", 32789, nullptr,
                        onLevel([](CCalcLevel& l) { ToggleSaveLast(l); }),
-                       [level] { return level().m_bSaveLast != 0; }});
+                       [shared] { return shared().m_bSaveLast.IsOn(); }});
     AddItem(settings, {"&Key Sound On", 32790, nullptr,
                        onLevel([this](CCalcLevel& l) { ToggleKeySound(l, m_settings); }),
-                       [level] { return level().m_bKeySound != 0; }});
+                       [shared] { return shared().m_bKeySound.IsOn(); }});
     AddItem(settings, {"&Clear Undo Memory",
                        32791,
                        "Clear all the calculations stored in the Undo Memory",
@@ -125,7 +127,7 @@ void CMainFrame::CreateMenus() {
     AddItem(help, {"Help &Info", 57670, nullptr, [this] { CHelpInfoDlg(this).exec(); }, {}});
     AddItem(help, {"&Show Accelerator Keys", 32772, "Activates Keyboard Interface",
                    onView(&CCalculatorView::OnShowAcceleratorKeys),
-                   [&form] { return form.View().m_bPlainCaptions == 0; }});
+                   [&form] { return !form.View().m_bPlainCaptions; }});
     AddItem(help, {"&User Manual", 32805, nullptr, [this] { ShowUserManual(m_settings); }, {}});
 
     for (QMenu* menu : {file, settings, color, patterns, precisionMenu, tools, help}) {

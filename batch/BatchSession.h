@@ -19,6 +19,7 @@ class BatchSession {
 public:
     BatchSession(ISettingsStore& settings, std::ostream& out);
 
+    CCalculatorDoc& Doc() { return m_doc; }
     CCalculatorView& View() { return m_view; }
     HeadlessHost& Host() { return m_host; }
     ISettingsStore& Settings() { return m_settings; }

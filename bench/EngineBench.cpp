@@ -14,24 +14,24 @@ public:
     }
 };
 
-void AddAndEquals(benchmark::State& state, int highPrecision) {
+void AddAndEquals(benchmark::State& state, bool highPrecision) {
     SilentMessages messages;
     CCalcLevel level(messages);
-    level.m_bHighPrecision = highPrecision;
+    level.m_shared.m_bHighPrecision = highPrecision;
     for (auto _ : state) {
         level.m_strEntry = "1234.5678";
-        benchmark::DoNotOptimize(level.ApplyOperator(OP_ADD));
+        benchmark::DoNotOptimize(level.ApplyOperator(CalcOperator::Add));
         level.m_strEntry = "2.5";
-        benchmark::DoNotOptimize(level.ApplyOperator(OP_EQUALS));
+        benchmark::DoNotOptimize(level.ApplyOperator(CalcOperator::Equals));
         level.Reset();
     }
 }
 
 void BM_EvaluateNormal(benchmark::State& state) {
-    AddAndEquals(state, 0);
+    AddAndEquals(state, false);
 }
 void BM_EvaluateHigh(benchmark::State& state) {
-    AddAndEquals(state, 1);
+    AddAndEquals(state, true);
 }
 
 void BM_FormatHighPrecision(benchmark::State& state) {

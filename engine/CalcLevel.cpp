@@ -19,11 +19,11 @@ bool InRangeForFixedPoint(double value) {
              (value < 0 && value > -1e-10));
 }
 
-bool IsAdditive(int op) {
-    return op == OP_ADD || op == OP_SUBTRACT;
+bool IsAdditive(CalcOperator op) {
+    return op == CalcOperator::Add || op == CalcOperator::Subtract;
 }
-bool IsMultiplicative(int op) {
-    return op == OP_MULTIPLY || op == OP_DIVIDE;
+bool IsMultiplicative(CalcOperator op) {
+    return op == CalcOperator::Multiply || op == CalcOperator::Divide;
 }
 
 } // namespace
@@ -31,24 +31,24 @@ bool IsMultiplicative(int op) {
 std::string CCalcLevel::Evaluate() {
     double result = 0;
     switch (m_nPendingOp) {
-    case OP_EQUALS:
+    case CalcOperator::Equals:
         result = m_dRight;
         break;
-    case OP_ADD:
+    case CalcOperator::Add:
         result = m_dLeft + m_dRight;
         break;
-    case OP_SUBTRACT:
+    case CalcOperator::Subtract:
         result = m_dLeft - m_dRight;
         break;
-    case OP_MULTIPLY:
+    case CalcOperator::Multiply:
         result = m_dLeft * m_dRight;
         break;
-    case OP_DIVIDE:
+    case CalcOperator::Divide:
         if (m_dRight == 0) {
             m_messages.ShowMessage(kApplicationTitle,
                                    "Error - Illegal divide by zero!\t\t\t\t\nRemove zero and use "
                                    "Recalc to correct.");
-            m_bDivideError = 1;
+            m_bDivideError = true;
             return "";
         }
         result = m_dLeft / m_dRight;
@@ -59,35 +59,35 @@ std::string CCalcLevel::Evaluate() {
     std::string text = FormatResult(result);
     ClearEntry();
     m_dLeft = result;
-    m_nLeftState = 2;
+    m_nLeftState = OperandState::Computed;
     m_dLastResult = result;
     m_dRight = 0;
-    m_nRightState = 0;
+    m_nRightState = OperandState::Empty;
     // The right operand is consumed, and the flag tells whether the latest evaluation failed.
-    m_bRightFromParen = 0;
-    m_bDivideError = 0;
+    m_bRightFromParen = false;
+    m_bDivideError = false;
     return RemoveSpaces(std::move(text));
 }
 
 // A division by zero leaves the level as it was before the key: the division waits for a
 // corrected divisor, which the next digits type.
-std::string CCalcLevel::ApplyOperator(int op) {
+std::string CCalcLevel::ApplyOperator(CalcOperator op) {
     OperatorState before = SaveOperatorState();
-    m_bDivideError = 0;
+    m_bDivideError = false;
     std::string result = ApplyOperatorOnce(op);
     if (m_bDivideError)
         RestoreOperatorState(std::move(before));
     return result;
 }
 
-std::string CCalcLevel::ApplyOperatorOnce(int op) {
+std::string CCalcLevel::ApplyOperatorOnce(CalcOperator op) {
     if (m_bLeftFromParen) {
         ClearEntry();
         ShiftOperator(op);
-        m_bLeftFromParen = 0;
+        m_bLeftFromParen = false;
         return "";
     }
-    if (m_nSavedState != 0)
+    if (m_nSavedState != OperandState::Empty)
         return ApplyDeferred(op);
     return ApplyWithoutDeferred(op);
 }
@@ -95,12 +95,12 @@ std::string CCalcLevel::ApplyOperatorOnce(int op) {
 // A multiplicative operation waits above a deferred additive one. Another multiplicative
 // operator evaluates it and keeps the addition deferred, so that precedence holds for chains
 // of any length; any other operator resolves both.
-std::string CCalcLevel::ApplyDeferred(int op) {
-    if (m_nRightState == 0) {
+std::string CCalcLevel::ApplyDeferred(CalcOperator op) {
+    if (m_nRightState == OperandState::Empty) {
         if (m_strEntry.empty())
             return ReplaceDeferredOperator(op);
         m_dRight = GetEntryValue();
-        m_nRightState = 1;
+        m_nRightState = OperandState::Typed;
     }
     std::string result = Evaluate();
     if (m_bDivideError)
@@ -115,7 +115,7 @@ std::string CCalcLevel::ApplyDeferred(int op) {
 
 // An operator right after the multiplicative one replaces it; the deferred addition then
 // stays only under another multiplicative operator.
-std::string CCalcLevel::ReplaceDeferredOperator(int op) {
+std::string CCalcLevel::ReplaceDeferredOperator(CalcOperator op) {
     if (IsMultiplicative(op)) {
         m_nPendingOp = op;
         m_nCurrentOp = op;
@@ -125,7 +125,7 @@ std::string CCalcLevel::ReplaceDeferredOperator(int op) {
 }
 
 // The deferred additive operation takes the accumulated product as its right operand.
-std::string CCalcLevel::ResolveDeferred(int op) {
+std::string CCalcLevel::ResolveDeferred(CalcOperator op) {
     m_dRight = m_dLeft;
     m_dLeft = m_dSaved;
     m_nRightState = m_nLeftState;
@@ -133,29 +133,29 @@ std::string CCalcLevel::ResolveDeferred(int op) {
     m_nPendingOp = m_nSavedOp;
     std::string result = Evaluate();
     m_dSaved = 0;
-    m_nSavedState = 0;
-    m_nSavedOp = OP_NONE;
+    m_nSavedState = OperandState::Empty;
+    m_nSavedOp = CalcOperator::None;
     ShiftOperator(op);
     return result;
 }
 
-std::string CCalcLevel::ApplyWithoutDeferred(int op) {
+std::string CCalcLevel::ApplyWithoutDeferred(CalcOperator op) {
     ShiftOperator(op);
-    if (m_nLeftState == 0) {
+    if (m_nLeftState == OperandState::Empty) {
         m_dLeft = GetEntryValue();
-        m_nLeftState = 1;
-        const bool keepEntry =
-            op == OP_EQUALS && (m_nPendingOp != OP_NONE || m_nSavedOp != OP_NONE);
+        m_nLeftState = OperandState::Typed;
+        const bool keepEntry = op == CalcOperator::Equals && (m_nPendingOp != CalcOperator::None ||
+                                                              m_nSavedOp != CalcOperator::None);
         if (!keepEntry)
             ClearEntry();
-    } else if (m_nRightState == 0) {
+    } else if (m_nRightState == OperandState::Empty) {
         if (m_strEntry.empty())
             return ""; // only the operator codes moved: the new operator replaces the old
         m_dRight = GetEntryValue();
-        m_nRightState = 1;
+        m_nRightState = OperandState::Typed;
         ClearEntry();
     }
-    if (m_nRightState != 0 && IsMultiplicative(op) && IsAdditive(m_nPendingOp)) {
+    if (m_nRightState != OperandState::Empty && IsMultiplicative(op) && IsAdditive(m_nPendingOp)) {
         m_nSavedOp = m_nPendingOp;
         m_dSaved = m_dLeft;
         m_nSavedState = m_nLeftState;
@@ -163,11 +163,11 @@ std::string CCalcLevel::ApplyWithoutDeferred(int op) {
         m_dLeft = m_dRight;
         m_nLeftState = m_nRightState;
         m_dRight = 0;
-        m_nRightState = 0;
-        m_bRightFromParen = 0; // the operand moved to the left: no key may take it as right
+        m_nRightState = OperandState::Empty;
+        m_bRightFromParen = false; // the operand moved to the left: no key may take it as right
         ClearEntry();
     }
-    if (m_nRightState != 0)
+    if (m_nRightState != OperandState::Empty)
         return Evaluate();
     return "";
 }
@@ -202,7 +202,7 @@ double CCalcLevel::GetValue(const std::string& text) const {
     return m_dLastResult != 0 ? m_dLastResult : NumericValue(text);
 }
 
-void CCalcLevel::ShiftOperator(int op) {
+void CCalcLevel::ShiftOperator(CalcOperator op) {
     m_nPendingOp = m_nCurrentOp;
     m_nCurrentOp = op;
 }
@@ -210,9 +210,9 @@ void CCalcLevel::ShiftOperator(int op) {
 void CCalcLevel::Reset() {
     ResetOperands();
     m_strEntry.clear();
-    m_nCurrentOp = OP_NONE;
-    m_nPendingOp = OP_NONE;
-    m_nSavedOp = OP_NONE;
+    m_nCurrentOp = CalcOperator::None;
+    m_nPendingOp = CalcOperator::None;
+    m_nSavedOp = CalcOperator::None;
 }
 
 void CCalcLevel::ResetOperands() {
@@ -220,28 +220,45 @@ void CCalcLevel::ResetOperands() {
     m_dRight = 0;
     m_dSaved = 0;
     m_dLastResult = 0;
-    m_nLeftState = 0;
-    m_nRightState = 0;
-    m_nSavedState = 0;
+    m_nLeftState = OperandState::Empty;
+    m_nRightState = OperandState::Empty;
+    m_nSavedState = OperandState::Empty;
     // A pending power or parenthesis operand belongs to the calculation being reset.
     m_dPowerA = 0;
     m_dPowerB = 0;
     m_nPendingPower = PendingPower::None;
-    m_bDivideError = 0;
-    m_bLeftFromParen = 0;
-    m_bRightFromParen = 0;
+    m_bDivideError = false;
+    m_bLeftFromParen = false;
+    m_bRightFromParen = false;
 }
 
-void CCalcLevel::CopySharedStateFrom(const CCalcLevel& other) {
-    m_bKeySound = other.m_bKeySound;
-    m_bSaveLast = other.m_bSaveLast;
-    m_bNormalPrecision = other.m_bNormalPrecision;
-    m_bHighPrecision = other.m_bHighPrecision;
-    m_bLowPrecision = other.m_bLowPrecision;
-    m_dMemory = other.m_dMemory;
-    m_dTransfer = other.m_dTransfer;
-    m_dNixetResult = other.m_dNixetResult;
-    m_dStatResult = other.m_dStatResult;
+void CCalcLevel::TakeParenthesisValue(double value, OperandState state) {
+    if (!IsArithmetic(m_nCurrentOp) && !IsArithmetic(m_nPendingOp)) {
+        m_dLeft = value;
+        m_nLeftState = state;
+        m_bLeftFromParen = true;
+    } else {
+        m_dRight = value;
+        m_nRightState = state;
+        m_bRightFromParen = true;
+    }
+}
+
+void CCalcLevel::ReleaseParenthesisValue() {
+    if (m_bLeftFromParen) {
+        m_dLeft = 0;
+        m_nLeftState = OperandState::Empty;
+        m_bLeftFromParen = false;
+    } else if (m_bRightFromParen) {
+        m_dRight = 0;
+        m_nRightState = OperandState::Empty;
+        m_bRightFromParen = false;
+    }
+}
+
+void CCalcLevel::RequestLoad(LoadMode mode) {
+    m_bLoadPending = true;
+    m_nLoadMode = mode;
 }
 
 std::string CCalcLevel::StripTrailingZeros(std::string text) {
@@ -274,11 +291,37 @@ std::string CCalcLevel::FormatHighPrecision(double value) {
 }
 
 std::string CCalcLevel::FormatResult(double value) const {
-    if (IsHighPrecision())
+    switch (DisplayPrecision()) {
+    case Precision::High:
         return FormatHighPrecision(value);
-    if (IsLowPrecision())
+    case Precision::Low:
         return FormatFixed(value, 2);
+    case Precision::Normal:
+        break;
+    }
     return FormatGeneral(value);
+}
+
+std::string CCalcLevel::FormatDisplayValue(double value) const {
+    switch (DisplayPrecision()) {
+    case Precision::High:
+        return FormatHighPrecision(value);
+    case Precision::Low:
+        return StripTrailingZeros(FormatFixed(value, 2));
+    case Precision::Normal:
+        break;
+    }
+    if (!InRangeForFixedPoint(value))
+        return FormatGeneral(value);
+    return StripTrailingZeros(FormatFixed(value, 6));
+}
+
+Precision CCalcLevel::DisplayPrecision() const {
+    if (m_shared.m_bHighPrecision)
+        return Precision::High;
+    if (m_shared.m_bLowPrecision)
+        return Precision::Low;
+    return Precision::Normal;
 }
 
 } // namespace tarvo

@@ -8,17 +8,63 @@
 
 namespace tarvo {
 
-enum OperatorCode : int {
-    OP_EQUALS = -1,
-    OP_NONE = 0,
-    OP_ADD = 1,
-    OP_SUBTRACT = 2,
-    OP_MULTIPLY = 3,
-    OP_DIVIDE = 4,
+// The operator keys as a level keeps them: waiting, current and deferred.
+enum class CalcOperator : int {
+    Equals = -1,
+    None = 0,
+    Add = 1,
+    Subtract = 2,
+    Multiply = 3,
+    Divide = 4,
 };
+
+// One of the four operations, rather than "=" or nothing.
+constexpr bool IsArithmetic(CalcOperator op) {
+    return op > CalcOperator::None;
+}
+
+// Where an operand came from; only whether there is one decides what a key does.
+enum class OperandState { Empty, Typed, Computed };
 
 // The two-phase power waiting in a level for its second number.
 enum class PendingPower { None, Power, Root };
+
+// How a calculation chosen in the browser joins the equation text at the next ReCalc.
+enum class LoadMode { Replace, Insert };
+
+// The display precision the Settings menu chose. The menu keeps three check marks that may
+// all be off (or, from an edited settings file, several on); High wins over Low, and Normal
+// is what remains.
+enum class Precision { Low, Normal, High };
+
+// An on/off setting as the settings file keeps it. Any value but 0 is on; toggling turns 1
+// off and any other value into 1; a value read is stored again unchanged until toggled.
+class SettingFlag {
+public:
+    constexpr SettingFlag(int stored = 0) : m_nStored(stored) {}
+    bool IsOn() const { return m_nStored != 0; }
+    // The restore of the last calculation asks for exactly 1.
+    bool IsOne() const { return m_nStored == 1; }
+    void Toggle() { m_nStored = m_nStored == 1 ? 0 : 1; }
+    int Stored() const { return m_nStored; }
+
+private:
+    int m_nStored;
+};
+
+// What a parenthesis level takes over from its parent and hands back when it closes: to the
+// user these are one value however deep the parentheses.
+struct SharedLevelState {
+    double m_dMemory = 0;      // MS / MR
+    double m_dTransfer = 0;    // Xfer: the last non-zero value a tool handed over
+    double m_dNixetResult = 0; // the hexadecimal tool's last value
+    double m_dStatResult = 0;  // the statistics tool's last value
+    bool m_bNormalPrecision = true;
+    bool m_bHighPrecision = false;
+    bool m_bLowPrecision = false;
+    SettingFlag m_bKeySound;
+    SettingFlag m_bSaveLast; // "Remember Last Calculation"
+};
 
 class CCalcLevel {
 public:
@@ -28,43 +74,40 @@ public:
     CCalcLevel& operator=(const CCalcLevel&) = delete;
 
     // An operator key, = or ) arrives; returns the text of the value computed last, or "".
-    std::string ApplyOperator(int op);
+    std::string ApplyOperator(CalcOperator op);
     // Applies m_nPendingOp to m_dLeft and m_dRight; "" when nothing was computed. After a
     // division by zero m_bDivideError tells that the last operator key failed.
     std::string Evaluate();
     double GetEntryValue() const;
     double GetValue(const std::string& text) const;
     void ClearEntry() { m_strEntry.clear(); }
-    void ShiftOperator(int op);
+    void ShiftOperator(CalcOperator op);
     void Reset();
     void ResetOperands();
-    void SetMemory(double value) { m_dMemory = value; }
-    double GetMemory() const { return m_dMemory; }
+    // A closed parenthesis hands its value over: as the left operand while no operation
+    // waits, otherwise as the right one.
+    void TakeParenthesisValue(double value, OperandState state);
+    // The operand a closed parenthesis handed over is let go, as a power does that takes it.
+    void ReleaseParenthesisValue();
 
-    // Precision flags, key sound, save-last and the four registers are one global value to
-    // the user: a parenthesis level takes them over from its parent and hands them back.
-    void CopySharedStateFrom(const CCalcLevel& other);
+    // The next ReCalc loads the calculation that the browser left in the settings.
+    void RequestLoad(LoadMode mode);
 
     static std::string StripTrailingZeros(std::string text);
     static std::string FormatHighPrecision(double value);
     // The text of an engine result at this level's precision.
     std::string FormatResult(double value) const;
-    bool IsHighPrecision() const { return m_bHighPrecision != 0; }
-    bool IsLowPrecision() const { return !IsHighPrecision() && m_bLowPrecision != 0; }
+    // The text of a function or register value in the small display: fixed point where it
+    // fits, trailing zeros removed.
+    std::string FormatDisplayValue(double value) const;
+    Precision DisplayPrecision() const;
 
-    int m_nLoadMode = 0;
-    int m_bLoadPending = 0;
-    int m_bFunctionValue = 0;
-    int m_bLeftFromParen = 0;
-    int m_bRightFromParen = 0;
-    int m_bKeySound = 0;
-    int m_bSaveLast = 0;
-    int m_bNormalPrecision = 1;
-    int m_bHighPrecision = 0;
-    int m_bLowPrecision = 0;
-    double m_dStatResult = 0;
-    double m_dTransfer = 0;
-    double m_dNixetResult = 0;
+    SharedLevelState m_shared;
+    LoadMode m_nLoadMode = LoadMode::Replace;
+    bool m_bLoadPending = false;
+    bool m_bFunctionValue = false;
+    bool m_bLeftFromParen = false;
+    bool m_bRightFromParen = false;
     double m_dLastResult = 0;
     double m_dFunctionValue = 0;
     double m_dPowerA = 0;
@@ -74,33 +117,32 @@ public:
     double m_dLeft = 0;
     double m_dRight = 0;
     double m_dSaved = 0;
-    double m_dMemory = 0;
-    int m_nLeftState = 0;
-    int m_nRightState = 0;
-    int m_nSavedState = 0;
-    int m_bDivideError = 0;
-    int m_nCurrentOp = OP_NONE;
-    int m_nPendingOp = OP_NONE;
-    int m_nSavedOp = OP_NONE;
+    OperandState m_nLeftState = OperandState::Empty;
+    OperandState m_nRightState = OperandState::Empty;
+    OperandState m_nSavedState = OperandState::Empty;
+    bool m_bDivideError = false;
+    CalcOperator m_nCurrentOp = CalcOperator::None;
+    CalcOperator m_nPendingOp = CalcOperator::None;
+    CalcOperator m_nSavedOp = CalcOperator::None;
     std::string m_strEntry;
-    CCalcLevel* m_pParent = nullptr;
 
 private:
     // What an operator key may change, kept so that a failed division changes nothing.
     struct OperatorState {
         double left, right, saved, lastResult;
-        int leftState, rightState, savedState, currentOp, pendingOp, savedOp;
-        int leftFromParen, rightFromParen;
+        OperandState leftState, rightState, savedState;
+        CalcOperator currentOp, pendingOp, savedOp;
+        bool leftFromParen, rightFromParen;
         std::string entry;
     };
     OperatorState SaveOperatorState() const;
     void RestoreOperatorState(OperatorState state);
 
-    std::string ApplyOperatorOnce(int op);
-    std::string ApplyDeferred(int op);
-    std::string ReplaceDeferredOperator(int op);
-    std::string ResolveDeferred(int op);
-    std::string ApplyWithoutDeferred(int op);
+    std::string ApplyOperatorOnce(CalcOperator op);
+    std::string ApplyDeferred(CalcOperator op);
+    std::string ReplaceDeferredOperator(CalcOperator op);
+    std::string ResolveDeferred(CalcOperator op);
+    std::string ApplyWithoutDeferred(CalcOperator op);
 
     IMessageBox& m_messages;
 };

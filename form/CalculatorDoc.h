@@ -1,8 +1,8 @@
-// The calculator document: it owns the base calculation level for the program's whole life
-// and knows the level that receives input now. Its title heads the window's caption.
+// The calculator document: it owns the calculation levels for the program's whole life. Its
+// title heads the window's caption.
 #pragma once
 
-#include "CalcLevel.h"
+#include "CalcLevelStack.h"
 
 #include <string>
 
@@ -10,12 +10,12 @@ namespace tarvo {
 
 class CCalculatorDoc {
 public:
-    explicit CCalculatorDoc(IMessageBox& messages)
-        : m_baseLevel(messages), m_pCurrentLevel(&m_baseLevel) {}
+    explicit CCalculatorDoc(IMessageBox& messages) : m_levels(messages) {}
     CCalculatorDoc(const CCalculatorDoc&) = delete;
     CCalculatorDoc& operator=(const CCalculatorDoc&) = delete;
 
-    CCalcLevel& BaseLevel() { return m_baseLevel; }
+    CCalcLevelStack& Levels() { return m_levels; }
+    CCalcLevel& BaseLevel() { return m_levels.Base(); }
 
     // The new-document step of a start without a file.
     void OnNewDocument() { m_strTitle = "Drelkin Software"; }
@@ -26,11 +26,8 @@ public:
     const std::string& GetTitle() const { return m_strTitle; }
 
 private:
-    CCalcLevel m_baseLevel;
+    CCalcLevelStack m_levels;
     std::string m_strTitle;
-
-public:
-    CCalcLevel* m_pCurrentLevel;
 };
 
 } // namespace tarvo

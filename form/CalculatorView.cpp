@@ -29,14 +29,14 @@ CCalculatorView::~CCalculatorView() {
 }
 
 void CCalculatorView::EnterText(const std::string& text) {
-    m_bPastePending = 0;
+    m_bPastePending = false;
     CCalcLevel& level = CurrentLevel();
-    level.m_bFunctionValue = 0;
+    level.m_bFunctionValue = false;
     level.m_dLastResult = 0;
     const char* separator = "";
     if (m_bResultShown) {
         level.ClearEntry();
-        m_bResultShown = 0;
+        m_bResultShown = false;
         const bool afterTag = LastOccurrenceIsSecondToLast(m_strLargeDisplay, ']');
         const bool afterSeparator = LastOccurrenceIsSecondToLast(m_strLargeDisplay, ';');
         if (!m_strLargeDisplay.empty() && (afterTag || !afterSeparator)) {
@@ -90,16 +90,8 @@ std::optional<double> CCalculatorView::GetDisplayedOperand() {
 double CCalculatorView::TakeOperand() {
     const double value = GetCurrentOperand();
     CCalcLevel& level = CurrentLevel();
-    if (level.m_bLeftFromParen) {
-        level.m_dLeft = 0;
-        level.m_nLeftState = 0;
-        level.m_bLeftFromParen = 0;
-    } else if (level.m_bRightFromParen) {
-        level.m_dRight = 0;
-        level.m_nRightState = 0;
-        level.m_bRightFromParen = 0;
-    }
-    level.m_bFunctionValue = 0;
+    level.ReleaseParenthesisValue();
+    level.m_bFunctionValue = false;
     return value;
 }
 
@@ -109,7 +101,7 @@ void CCalculatorView::StoreOperandValue(double value) {
     if (level.m_bLeftFromParen) {
         level.m_dLeft = value;
         level.m_dRight = 0;
-        level.m_nRightState = 0;
+        level.m_nRightState = OperandState::Empty;
     } else if (level.m_bRightFromParen) {
         level.m_dRight = value;
     }
@@ -126,12 +118,12 @@ void CCalculatorView::ShowFunctionResult(const std::string& tag, double value) {
     level.m_strEntry = m_strSmallDisplay;
     ShowSmallDisplay();
     AppendToLargeDisplay(tag);
-    level.m_bFunctionValue = 1;
-    m_bResultShown = 1;
+    level.m_bFunctionValue = true;
+    m_bResultShown = true;
 }
 
 void CCalculatorView::ScrollLargeDisplay() {
-    if (CurrentLevel().m_bKeySound)
+    if (CurrentLevel().m_shared.m_bKeySound.IsOn())
         m_host.Beep();
     const long long lineLength = static_cast<long long>(m_strLargeDisplay.size()) - m_nLastLineEnd;
     const int characters = lineLength > 48 ? static_cast<int>(lineLength - 48) : 0;
@@ -146,23 +138,14 @@ void CCalculatorView::ScrollLargeDisplay() {
 }
 
 void CCalculatorView::FormatDisplayValue(double value) {
-    const CCalcLevel& level = CurrentLevel();
-    if (level.IsHighPrecision())
-        SetSmallDisplay(CCalcLevel::FormatHighPrecision(value));
-    else if (level.IsLowPrecision())
-        SetSmallDisplay(CCalcLevel::StripTrailingZeros(FormatFixed(value, 2)));
-    else if (value >= 1e16 || value <= -1e16 || (value > 0 && value < 1e-10) ||
-             (value < 0 && value > -1e-10))
-        SetSmallDisplay(FormatGeneral(value));
-    else
-        SetSmallDisplay(CCalcLevel::StripTrailingZeros(FormatFixed(value, 6)));
+    SetSmallDisplay(CurrentLevel().FormatDisplayValue(value));
 }
 
 bool CCalculatorView::CheckMathError() {
-    if (m_nMathError == 0)
+    if (m_nMathError == MATH_OK)
         return true;
     m_host.ShowMessage("Calculator Error", MathErrorText(m_nMathError));
-    m_nMathError = 0;
+    m_nMathError = MATH_OK;
     return false;
 }
 
@@ -190,58 +173,30 @@ void CCalculatorView::ShowLargeDisplayFrom(std::size_t unchanged) {
 
 void CCalculatorView::SetParenStatus() {
     m_strParenStatus.clear();
-    if (m_nOpenLevel >= 0)
-        m_strParenStatus = "Open Parentheses = " + FormatInteger(m_nOpenLevel + 1);
+    if (const int open = m_doc.Levels().OpenCount(); open > 0)
+        m_strParenStatus = "Open Parentheses = " + FormatInteger(open);
     m_host.ShowParenStatus(m_strParenStatus);
 }
 
 void CCalculatorView::OpenLevel() {
     m_bSmallDisplayIsEntry = false;
-    ++m_nOpenLevel;
-    auto level = std::make_unique<CCalcLevel>(m_host);
-    level->CopySharedStateFrom(CurrentLevel());
-    level->m_pParent = m_doc.m_pCurrentLevel;
-    m_doc.m_pCurrentLevel = level.get();
-    m_pLevels[m_nOpenLevel] = std::move(level);
+    m_doc.Levels().Open();
 }
 
 std::optional<std::string> CCalculatorView::CloseLevel() {
     m_bSmallDisplayIsEntry = false;
-    CCalcLevel& level = CurrentLevel();
-    std::string result = level.ApplyOperator(OP_EQUALS);
-    if (level.m_bDivideError)
-        return std::nullopt;
-    CCalcLevel& parent = *level.m_pParent;
-    if (parent.m_nCurrentOp < 1 && parent.m_nPendingOp < 1) {
-        parent.m_dLeft = level.m_dLeft;
-        parent.m_nLeftState = level.m_nLeftState;
-        parent.m_bLeftFromParen = 1;
-    } else {
-        parent.m_dRight = level.m_dLeft;
-        parent.m_nRightState = level.m_nLeftState;
-        parent.m_bRightFromParen = 1;
-    }
-    parent.CopySharedStateFrom(level);
-    m_doc.m_pCurrentLevel = &parent;
-    m_pLevels[m_nOpenLevel].reset();
-    --m_nOpenLevel;
-    return result;
+    return m_doc.Levels().Close();
 }
 
 void CCalculatorView::DeleteOpenLevels() {
     m_bSmallDisplayIsEntry = false;
-    for (; m_nOpenLevel >= 0; --m_nOpenLevel) {
-        CCalcLevel& level = CurrentLevel();
-        level.m_pParent->CopySharedStateFrom(level);
-        m_doc.m_pCurrentLevel = level.m_pParent;
-        m_pLevels[m_nOpenLevel].reset();
-    }
+    m_doc.Levels().CloseAll();
 }
 
 std::string CCalculatorView::AngleCaption() const {
     static const char* const plain[] = {"deg", "rad", "grad"};
     static const char* const withKey[] = {"&deg", "ra&d", "gra&d"};
-    return (m_bPlainCaptions ? plain : withKey)[m_nAngleMode];
+    return (m_bPlainCaptions ? plain : withKey)[static_cast<int>(m_nAngleMode)];
 }
 
 } // namespace tarvo

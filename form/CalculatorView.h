@@ -4,6 +4,7 @@
 
 #include "CalculatorDoc.h"
 #include "CalculatorHost.h"
+#include "MathError.h"
 #include "SettingsStore.h"
 #include "UndoMemory.h"
 
@@ -14,10 +15,11 @@
 
 namespace tarvo {
 
+// The angle unit of the trigonometric keys, switched in this order.
+enum class AngleMode { Degrees, Radians, Grads };
+
 class CCalculatorView {
 public:
-    static constexpr int kLevelTableSize = 99;
-
     CCalculatorView(CCalculatorDoc& doc, ICalculatorHost& host, ISettingsStore& settings);
     ~CCalculatorView();
     CCalculatorView(const CCalculatorView&) = delete;
@@ -72,6 +74,8 @@ public:
 
     // Equation edit, ReCalc and the undo memory.
     void ReCalc();
+    // The calculation that the browser left in the settings replaces or follows the equation.
+    void LoadCalculation(LoadMode mode);
     void OnUndo();
     void OnRedo();
     void OnClearUndoMemory();
@@ -100,32 +104,31 @@ public:
     void OnInitialUpdate();
     void OnDestroy();
 
-    CCalcLevel& CurrentLevel() { return *m_doc.m_pCurrentLevel; }
+    CCalcLevel& CurrentLevel() { return m_doc.Levels().Current(); }
     std::string AngleCaption() const;
 
     std::string m_strSmallDisplay;
     std::string m_strLargeDisplay;
     std::string m_strEquation;
     std::string m_strParenStatus;
-    int m_bResultShown = 0;
-    int m_bExponentEntry = 0;
-    int m_bRecalcRunning = 0;
+    bool m_bResultShown = false;
+    bool m_bExponentEntry = false;
+    bool m_bRecalcRunning = false;
     int m_nEquationCount = 0;
     int m_nLastLineEnd = 0;
-    int m_nAngleMode = 0;
-    int m_bHyperbolic = 0;
-    int m_nOpenLevel = -1;
-    int m_bEditMode = 0;
-    int m_bInsertPending = 0;
+    AngleMode m_nAngleMode = AngleMode::Degrees;
+    bool m_bHyperbolic = false;
+    bool m_bEditMode = false;
+    bool m_bInsertPending = false;
     std::string m_strInsertBuffer;
     int m_nCaretPos = 0;
     int m_nFirstVisibleLine = 0;
-    int m_bEquationEdited = 0;
-    int m_bReplaying = 0;
-    int m_bLargeDisplayFocus = 0;
-    int m_bSmallDisplayFocus = 0;
-    int m_bPlainCaptions = 1;
-    int m_bPastePending = 0;
+    bool m_bEquationEdited = false;
+    bool m_bReplaying = false;
+    bool m_bLargeDisplayFocus = false;
+    bool m_bSmallDisplayFocus = false;
+    bool m_bPlainCaptions = true;
+    bool m_bPastePending = false;
     std::string m_strSmallEditText;
     Rgb m_crBackground = 6579300;
     int m_nColorFlag = 12632256;
@@ -171,14 +174,14 @@ private:
     void TakeUndoSnapshot();
     void ReplayUndoEntry();
 
-    // The parenthesis level table.
+    // The parenthesis levels; the small display no longer shows the current level's entry.
     void OpenLevel();
     // The text of the level's value; none when its division failed and the level stays open.
     std::optional<std::string> CloseLevel();
     void DeleteOpenLevels();
 
     // Pieces of the keys.
-    void ApplyOperatorKey(const char* segment, int op);
+    void ApplyOperatorKey(const char* segment, CalcOperator op);
     void CompletePendingPower();
     void ChangeExponentSign();
     void ChangeValueSign();
@@ -202,8 +205,7 @@ private:
     CCalculatorDoc& m_doc;
     ICalculatorHost& m_host;
     ISettingsStore& m_settings;
-    std::array<std::unique_ptr<CCalcLevel>, kLevelTableSize> m_pLevels;
-    int m_nMathError = 0; // the functions' error indicator
+    MathErrorCode m_nMathError = MATH_OK; // the functions' error indicator
     UndoMemory m_undo;
     // The text the large display shows while a replay runs: the display learns the replay's
     // changes once, at its end.

@@ -5,8 +5,8 @@
 namespace tarvo {
 
 void CCalculatorView::OnShowAcceleratorKeys() {
-    m_bPlainCaptions = m_bPlainCaptions ? 0 : 1;
-    m_host.ShowCaptions(m_bPlainCaptions != 0);
+    m_bPlainCaptions = !m_bPlainCaptions;
+    m_host.ShowCaptions(m_bPlainCaptions);
     m_host.ShowAngleMode(AngleCaption());
 }
 
@@ -19,7 +19,7 @@ void CCalculatorView::OnEditCopy() {
 
 void CCalculatorView::OnEditPaste() {
     if (m_bSmallDisplayFocus) {
-        m_bPastePending = 1;
+        m_bPastePending = true;
         m_host.PasteIntoSmall();
     }
     if (m_bLargeDisplayFocus)
@@ -27,7 +27,7 @@ void CCalculatorView::OnEditPaste() {
 }
 
 void CCalculatorView::OnSmallDisplayKillFocus() {
-    m_bSmallDisplayFocus = 0;
+    m_bSmallDisplayFocus = false;
 }
 
 void CCalculatorView::OnSmallDisplayChange() {
@@ -41,9 +41,9 @@ void CCalculatorView::OnSmallDisplayChange() {
     m_strLargeDisplay += m_strSmallEditText;
     ShowLargeDisplayFrom(shown);
     m_host.ScrollLargeDisplayToEnd();
-    level.m_bFunctionValue = 0;
+    level.m_bFunctionValue = false;
     level.m_dLastResult = 0;
-    m_bPastePending = 0;
+    m_bPastePending = false;
 }
 
 } // namespace tarvo

@@ -63,7 +63,7 @@ void CCalculatorView::OnDecimalPoint() {
     if (m_strSmallDisplay.empty()) {
         EnterText("0");
         EnterText(".");
-    } else if (level.m_nCurrentOp > 0 && level.m_strEntry.empty()) {
+    } else if (IsArithmetic(level.m_nCurrentOp) && level.m_strEntry.empty()) {
         EnterText("0.");
     } else if (m_strSmallDisplay.find('.') == std::string::npos) {
         EnterText(".");
@@ -78,7 +78,7 @@ void CCalculatorView::OnExponent() {
     if (CurrentLevel().m_strEntry.empty())
         return;
     EnterText("e");
-    m_bExponentEntry = 1;
+    m_bExponentEntry = true;
 }
 
 void CCalculatorView::OnChangeSign() {
@@ -112,7 +112,7 @@ void CCalculatorView::InsertSignChange() {
     if (SignChangeFits(m_host.LargeDisplayText(), m_nCaretPos))
         AppendToInsertion(std::string(kSignSegment));
     else
-        m_bInsertPending = 0;
+        m_bInsertPending = false;
 }
 
 // A sign change goes into the edited equation right behind a number (with no blank between),
@@ -155,7 +155,7 @@ void CCalculatorView::ChangeExponentSign() {
     level.m_strEntry = text;
     SetSmallDisplay(text);
     ShowSmallDisplay();
-    m_bExponentEntry = 0;
+    m_bExponentEntry = false;
 }
 
 // The negated value stays the operand in full; digits typed next still extend the entry.
@@ -166,7 +166,7 @@ void CCalculatorView::ChangeValueSign() {
     AppendToLargeDisplay(std::string(kSignSegment));
     CCalcLevel& level = CurrentLevel();
     level.m_strEntry = m_strSmallDisplay;
-    level.m_bFunctionValue = 1;
+    level.m_bFunctionValue = true;
     ShowSmallDisplay();
 }
 
@@ -199,7 +199,7 @@ bool CCalculatorView::RemoveSignChangedNumber() {
     SetSmallDisplay("");
     level.ClearEntry();
     level.m_dLastResult = 0;
-    level.m_bFunctionValue = 0;
+    level.m_bFunctionValue = false;
     ShowSmallDisplay();
     ShowLargeDisplayFrom(m_strLargeDisplay.size());
     ScrollLargeDisplay();
@@ -225,11 +225,11 @@ void CCalculatorView::OnClear() {
     ShowSmallDisplay();
     m_strLargeDisplay.clear();
     ShowLargeDisplayFrom(0);
-    m_bInsertPending = 0;
+    m_bInsertPending = false;
     m_strInsertBuffer.clear();
     m_strEquation.clear();
-    m_nMathError = 0;
-    m_bExponentEntry = 0;
+    m_nMathError = MATH_OK;
+    m_bExponentEntry = false;
 }
 
 void CCalculatorView::OnClearToResult() {
@@ -248,8 +248,8 @@ void CCalculatorView::OnScientificNotation() {
     CCalcLevel& level = CurrentLevel();
     level.m_strEntry = m_strSmallDisplay;
     ShowSmallDisplay();
-    level.m_bFunctionValue = 1;
-    m_bResultShown = 1;
+    level.m_bFunctionValue = true;
+    m_bResultShown = true;
 }
 
 } // namespace tarvo

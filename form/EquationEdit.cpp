@@ -7,8 +7,8 @@
 namespace tarvo {
 
 void CCalculatorView::OnLargeDisplaySetFocus() {
-    m_bLargeDisplayFocus = 1;
-    m_bEditMode = 1;
+    m_bLargeDisplayFocus = true;
+    m_bEditMode = true;
 }
 
 // The form's copy of the text follows every change, so that no later key writes back a
@@ -18,22 +18,22 @@ void CCalculatorView::OnLargeDisplayChange(std::size_t start, std::size_t remove
     start = std::min(start, m_strLargeDisplay.size());
     m_strLargeDisplay.replace(start, removed, inserted);
     m_strEquation = m_strLargeDisplay;
-    m_bEquationEdited = 1;
+    m_bEquationEdited = true;
 }
 
 void CCalculatorView::OnLargeDisplayKillFocus() {
-    m_bLargeDisplayFocus = 0;
-    m_bEditMode = 0;
+    m_bLargeDisplayFocus = false;
+    m_bEditMode = false;
     m_nCaretPos = m_host.LargeSelection().start;
     m_nFirstVisibleLine = m_host.LargeFirstVisibleLine();
     m_strInsertBuffer.clear();
-    m_bInsertPending = 1;
-    m_bEquationEdited = 0;
+    m_bInsertPending = true;
+    m_bEquationEdited = false;
 }
 
 void CCalculatorView::OnSmallDisplaySetFocus() {
-    m_bSmallDisplayFocus = 1;
-    m_bInsertPending = 0;
+    m_bSmallDisplayFocus = true;
+    m_bInsertPending = false;
 }
 
 bool CCalculatorView::InsertIntoEditedEquation(const std::string& text, const char* separator) {
@@ -61,7 +61,7 @@ void CCalculatorView::ReplaceLargeText(TextSelection selection, const std::strin
     m_host.ShowLargeDisplay(m_strLargeDisplay,
                             {start, m_strLargeDisplay.size() - start - text.size()});
     m_strEquation = m_strLargeDisplay;
-    m_bEquationEdited = 1;
+    m_bEquationEdited = true;
 }
 
 // Every key's text is at least one character long.
@@ -75,13 +75,13 @@ void CCalculatorView::InsertAtCaret(const std::string& text) {
     // The caret stands right after that character, so that the next key inserts behind it.
     const int blank = selection.start + 1;
     m_host.SetLargeSelection({blank, blank});
-    if (CurrentLevel().m_bKeySound)
+    if (CurrentLevel().m_shared.m_bKeySound.IsOn())
         m_host.Beep();
 }
 
 void CCalculatorView::FlushInsertion(const char* separator) {
-    m_bEquationEdited = 1;
-    m_bInsertPending = 0;
+    m_bEquationEdited = true;
+    m_bInsertPending = false;
     const long long remaining = static_cast<long long>(m_strEquation.size()) - m_nCaretPos;
     if (remaining > 0) {
         const char atCaret = m_strEquation[m_nCaretPos];
@@ -107,7 +107,7 @@ void CCalculatorView::FlushInsertion(const char* separator) {
     m_host.ScrollLargeDisplay(0, m_nFirstVisibleLine);
     m_host.SetLargeSelection(
         {m_nCaretPos, m_nCaretPos + static_cast<int>(m_strInsertBuffer.size())});
-    if (CurrentLevel().m_bKeySound)
+    if (CurrentLevel().m_shared.m_bKeySound.IsOn())
         m_host.Beep();
 }
 

@@ -24,7 +24,7 @@ const char* const kRecalcLogarithmZero =
 } // namespace
 
 std::optional<double> CCalculatorView::BeginFunction(const std::string& tag) {
-    m_bExponentEntry = 0;
+    m_bExponentEntry = false;
     return GetFunctionArgument(tag);
 }
 
@@ -100,7 +100,7 @@ void CCalculatorView::OnLog() {
 // For 1/x, ln and log a zero operand, or none at all, is an error rather than nothing to do.
 void CCalculatorView::ComputeWithZeroError(const std::string& tag, double (*compute)(double),
                                            const char* recalcText) {
-    m_bExponentEntry = 0;
+    m_bExponentEntry = false;
     if (InsertIntoEditedEquation(tag))
         return;
     const double x = GetDisplayedOperand().value_or(0);
@@ -137,9 +137,9 @@ void CCalculatorView::ComputeTrig(const std::string& tag, double (*circular)(dou
         return;
     if (m_bHyperbolic)
         FinishFunction(tag, hyperbolic(*x));
-    else if (m_nAngleMode == 0)
+    else if (m_nAngleMode == AngleMode::Degrees)
         FinishFunction(tag, circular(*x / 180 * kPi));
-    else if (m_nAngleMode == 1)
+    else if (m_nAngleMode == AngleMode::Radians)
         FinishFunction(tag, circular(*x));
     else
         FinishFunction(tag, circular(*x / 180 * 0.9 * kPi));
@@ -162,9 +162,9 @@ void CCalculatorView::ComputeInverseTrig(const std::string& tag, double (*invers
     if (!x || (*x == 0 && inverse(0) == 0))
         return;
     const double radians = inverse(*x);
-    if (m_nAngleMode == 0)
+    if (m_nAngleMode == AngleMode::Degrees)
         FinishFunction(tag, radians * 180 / kPi);
-    else if (m_nAngleMode == 1)
+    else if (m_nAngleMode == AngleMode::Radians)
         FinishFunction(tag, radians);
     else
         FinishFunction(tag, radians * 180 / kPi * kGradsPerDegree);
@@ -175,14 +175,14 @@ void CCalculatorView::ShowConstantResult(const std::string& tag) {
     CCalcLevel& level = CurrentLevel();
     level.m_strEntry = m_strSmallDisplay;
     level.m_dLastResult = 0;
-    level.m_bFunctionValue = 0;
+    level.m_bFunctionValue = false;
     ShowSmallDisplay();
     AppendToLargeDisplay(tag);
-    m_bResultShown = 1;
+    m_bResultShown = true;
 }
 
 void CCalculatorView::OnPi() {
-    m_bExponentEntry = 0;
+    m_bExponentEntry = false;
     if (InsertIntoEditedEquation(" [pi] "))
         return;
     SetSmallDisplay(FormatGeneral(kPi, 12));
@@ -190,7 +190,7 @@ void CCalculatorView::OnPi() {
 }
 
 void CCalculatorView::OnFactorial() {
-    m_bExponentEntry = 0;
+    m_bExponentEntry = false;
     if (InsertIntoEditedEquation(" [n!] ") || m_strSmallDisplay.empty())
         return;
     CCalcLevel& level = CurrentLevel();
@@ -209,7 +209,7 @@ void CCalculatorView::OnFactorial() {
 // A power key while a power waits completes it first, so that powers chain left to right.
 // With nothing shown there is no base, and the key does nothing, as the functions do.
 void CCalculatorView::OnPower() {
-    m_bExponentEntry = 0;
+    m_bExponentEntry = false;
     if (InsertIntoEditedEquation(" [y^x] ") || m_strSmallDisplay.empty())
         return;
     CompletePendingPower();
@@ -217,7 +217,7 @@ void CCalculatorView::OnPower() {
 }
 
 void CCalculatorView::OnRoot() {
-    m_bExponentEntry = 0;
+    m_bExponentEntry = false;
     if (InsertIntoEditedEquation(" [y^1/x] ") || m_strSmallDisplay.empty())
         return;
     CompletePendingPower();
@@ -228,7 +228,7 @@ void CCalculatorView::OnRoot() {
 // that the next digits type the second operand.
 void CCalculatorView::StartPower(PendingPower kind, const std::string& tag) {
     CCalcLevel& level = CurrentLevel();
-    m_bResultShown = 0;
+    m_bResultShown = false;
     const double base = TakeOperand();
     (kind == PendingPower::Power ? level.m_dPowerA : level.m_dPowerB) = base;
     level.m_nPendingPower = kind;
@@ -271,14 +271,14 @@ void CCalculatorView::ShowPowerResult(double result, const char* nanText) {
     // The next operator and "=" take the full value, not the text rounded for the display.
     level.m_dLastResult = result;
     level.m_dFunctionValue = result;
-    level.m_bFunctionValue = 1;
+    level.m_bFunctionValue = true;
     level.m_strEntry = m_strSmallDisplay;
     ShowSmallDisplay();
     AppendToLargeDisplay(failed ? "[error]" : " ");
     level.m_dPowerA = 0;
     level.m_dPowerB = 0;
     level.m_nPendingPower = PendingPower::None;
-    m_nMathError = 0; // the power reports its own failure; no stale error for a later key
+    m_nMathError = MATH_OK; // the power reports its own failure; no stale error for a later key
 }
 
 } // namespace tarvo

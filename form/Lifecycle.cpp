@@ -8,8 +8,9 @@ namespace tarvo {
 void CCalculatorView::OnInitialUpdate() {
     CCalcLevel& base = m_doc.BaseLevel();
     ReadPrecisionSettings(base, m_settings);
-    base.m_bSaveLast = m_settings.ReadSettingInt(kSettingsSection, "Save Last", base.m_bSaveLast);
-    if (base.m_bSaveLast == 1) {
+    SettingFlag& saveLast = base.m_shared.m_bSaveLast;
+    saveLast = m_settings.ReadSettingInt(kSettingsSection, "Save Last", saveLast.Stored());
+    if (saveLast.IsOne()) {
         m_strEquation = m_settings.ReadSettingString(kSettingsSection, "Last Calc", "");
         if (!m_strEquation.empty())
             ReCalc();
@@ -26,8 +27,9 @@ void CCalculatorView::OnInitialUpdate() {
 void CCalculatorView::OnDestroy() {
     DeleteOpenLevels();
     const CCalcLevel& base = m_doc.BaseLevel();
-    m_settings.WriteSettingInt(kSettingsSection, "Save Last", base.m_bSaveLast);
-    if (base.m_bSaveLast == 1)
+    const SettingFlag saveLast = base.m_shared.m_bSaveLast;
+    m_settings.WriteSettingInt(kSettingsSection, "Save Last", saveLast.Stored());
+    if (saveLast.IsOne())
         m_settings.WriteSettingString(kSettingsSection, "Last Calc", m_strLargeDisplay);
     m_undo.Clear();
 }

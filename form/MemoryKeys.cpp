@@ -7,20 +7,22 @@ namespace tarvo {
 // or a new number typed. While the second operand of an operation is typed, the left operand.
 void CCalculatorView::OnMemoryStore() {
     CCalcLevel& level = CurrentLevel();
+    double& memory = level.m_shared.m_dMemory;
     if (level.m_bFunctionValue)
-        level.SetMemory(level.m_dFunctionValue);
-    else if (level.m_nLeftState == 0 || level.m_nCurrentOp == OP_EQUALS)
-        level.SetMemory(GetCurrentOperand());
+        memory = level.m_dFunctionValue;
+    else if (level.m_nLeftState == OperandState::Empty ||
+             level.m_nCurrentOp == CalcOperator::Equals)
+        memory = GetCurrentOperand();
     else
-        level.SetMemory(level.m_dLeft);
+        memory = level.m_dLeft;
 }
 
 void CCalculatorView::OnMemoryRecall() {
-    RecallRegister(CurrentLevel().GetMemory());
+    RecallRegister(CurrentLevel().m_shared.m_dMemory);
 }
 
 void CCalculatorView::OnTransferRecall() {
-    RecallRegister(CurrentLevel().m_dTransfer);
+    RecallRegister(CurrentLevel().m_shared.m_dTransfer);
 }
 
 // The recalled value becomes the current operand and its text is written into the equation.
@@ -33,13 +35,13 @@ void CCalculatorView::RecallRegister(double value) {
 }
 
 void CCalculatorView::OnAngleMode() {
-    m_nAngleMode = (m_nAngleMode + 1) % 3;
+    m_nAngleMode = static_cast<AngleMode>((static_cast<int>(m_nAngleMode) + 1) % 3);
     m_host.ShowAngleMode(AngleCaption());
 }
 
 void CCalculatorView::OnHyperbolic() {
     m_bHyperbolic = !m_bHyperbolic;
-    m_host.ShowHyperbolic(m_bHyperbolic != 0);
+    m_host.ShowHyperbolic(m_bHyperbolic);
 }
 
 } // namespace tarvo

@@ -4,16 +4,16 @@
 namespace tarvo {
 
 void CCalculatorView::OnDivide() {
-    ApplyOperatorKey(" / ", OP_DIVIDE);
+    ApplyOperatorKey(" / ", CalcOperator::Divide);
 }
 void CCalculatorView::OnMultiply() {
-    ApplyOperatorKey(" * ", OP_MULTIPLY);
+    ApplyOperatorKey(" * ", CalcOperator::Multiply);
 }
 void CCalculatorView::OnSubtract() {
-    ApplyOperatorKey(" - ", OP_SUBTRACT);
+    ApplyOperatorKey(" - ", CalcOperator::Subtract);
 }
 void CCalculatorView::OnAdd() {
-    ApplyOperatorKey(" + ", OP_ADD);
+    ApplyOperatorKey(" + ", CalcOperator::Add);
 }
 
 // A pending y^x or y^1/x takes the current operand as its second operand and is computed.
@@ -31,8 +31,8 @@ void CCalculatorView::CompletePendingPower() {
     }
 }
 
-void CCalculatorView::ApplyOperatorKey(const char* segment, int op) {
-    m_bExponentEntry = 0;
+void CCalculatorView::ApplyOperatorKey(const char* segment, CalcOperator op) {
+    m_bExponentEntry = false;
     if (m_bInsertPending) {
         AppendToInsertion(segment);
         return;
@@ -45,7 +45,7 @@ void CCalculatorView::ApplyOperatorKey(const char* segment, int op) {
         return;
     CompletePendingPower();
     CCalcLevel& level = CurrentLevel();
-    if (level.m_nCurrentOp > 0 && level.m_strEntry.empty())
+    if (IsArithmetic(level.m_nCurrentOp) && level.m_strEntry.empty())
         level.m_dLastResult = 0;
     const std::string result = level.ApplyOperator(op);
     if (level.m_bDivideError)
@@ -54,14 +54,14 @@ void CCalculatorView::ApplyOperatorKey(const char* segment, int op) {
         SetSmallDisplay(result);
     ShowSmallDisplay();
     AppendToLargeDisplay(segment);
-    m_bResultShown = 0;
+    m_bResultShown = false;
 }
 
 void CCalculatorView::OnOpenParen() {
-    m_bExponentEntry = 0;
+    m_bExponentEntry = false;
     if (InsertIntoEditedEquation(" ( "))
         return;
-    if (m_nOpenLevel + 1 >= kLevelTableSize) {
+    if (m_doc.Levels().IsFull()) {
         m_host.ShowMessage("Tarvo Error", "Maximum level of parenthesis is 100");
         return;
     }
@@ -74,7 +74,7 @@ void CCalculatorView::OnOpenParen() {
 void CCalculatorView::OnCloseParen() {
     if (InsertIntoEditedEquation(" ) "))
         return;
-    if (m_nOpenLevel < 0)
+    if (m_doc.Levels().OpenCount() == 0)
         return;
     CompletePendingPower();
     const std::optional<std::string> result = CloseLevel();
@@ -89,8 +89,8 @@ void CCalculatorView::OnCloseParen() {
 }
 
 void CCalculatorView::OnEquals() {
-    m_bExponentEntry = 0;
-    m_bResultShown = 0;
+    m_bExponentEntry = false;
+    m_bResultShown = false;
     if (m_bInsertPending) {
         AppendToInsertion(" = ");
         return;
@@ -99,9 +99,9 @@ void CCalculatorView::OnEquals() {
     CCalcLevel& level = CurrentLevel();
     if (!level.m_bFunctionValue)
         level.m_dLastResult = 0;
-    level.m_bRightFromParen = 0;
-    level.m_bFunctionValue = 0;
-    const std::string result = level.ApplyOperator(OP_EQUALS);
+    level.m_bRightFromParen = false;
+    level.m_bFunctionValue = false;
+    const std::string result = level.ApplyOperator(CalcOperator::Equals);
     if (!result.empty()) {
         SetSmallDisplay(result);
     } else if (level.m_bDivideError) {

@@ -50,16 +50,16 @@ void CCalculatorView::ReCalc() {
     // message asks the user to correct it with ReCalc.
     if (!CurrentLevel().m_strEntry.empty() && !CurrentLevel().m_bDivideError)
         return;
-    m_bRecalcRunning = 1;
+    m_bRecalcRunning = true;
     CurrentLevel().ResetOperands();
-    const int keySound = CurrentLevel().m_bKeySound;
-    if (keySound)
+    const SettingFlag keySound = CurrentLevel().m_shared.m_bKeySound;
+    if (keySound.IsOn())
         m_host.Beep();
-    CurrentLevel().m_bKeySound = 0;
+    CurrentLevel().m_shared.m_bKeySound = 0;
     if (m_bEditMode)
         m_host.FocusRecalcButton();
-    m_bExponentEntry = 0;
-    m_bInsertPending = 0;
+    m_bExponentEntry = false;
+    m_bInsertPending = false;
     m_strInsertBuffer.clear();
 
     ReplayState state;
@@ -82,11 +82,11 @@ void CCalculatorView::ReCalc() {
     FinishReplayedEquations();
     ShowReplayedText();
 
-    m_bEquationEdited = 0;
-    m_bRecalcRunning = 0;
+    m_bEquationEdited = false;
+    m_bRecalcRunning = false;
     if (!m_bReplaying)
         TakeUndoSnapshot();
-    CurrentLevel().m_bKeySound = keySound;
+    CurrentLevel().m_shared.m_bKeySound = keySound;
 }
 
 // The display keeps what the old and the new text have in common at either end: an Undo
@@ -110,12 +110,21 @@ void CCalculatorView::ShowReplayedText() {
     ScrollLargeDisplay();
 }
 
+void CCalculatorView::LoadCalculation(LoadMode mode) {
+    CurrentLevel().RequestLoad(mode);
+    // The equation text never holds the number being typed (or a function result), and ReCalc
+    // would refuse to run while there is one: the load would wait and replace the calculation
+    // at some later RC. The number ends here, and the load happens now.
+    CurrentLevel().ClearEntry();
+    ReCalc();
+}
+
 void CCalculatorView::LoadPendingCalculation() {
     CCalcLevel& level = CurrentLevel();
     if (!level.m_bLoadPending)
         return;
-    level.m_bLoadPending = 0;
-    if (level.m_nLoadMode == 1)
+    level.m_bLoadPending = false;
+    if (level.m_nLoadMode == LoadMode::Insert)
         m_strEquation += m_settings.ReadSettingString(kSettingsSection, "LoadCalc", "");
     else
         m_strEquation = m_settings.ReadSettingString(kSettingsSection, "LoadCalc", m_strEquation);

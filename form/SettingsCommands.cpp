@@ -4,55 +4,56 @@ namespace tarvo {
 
 namespace {
 
-int& PrecisionFlag(CCalcLevel& level, Precision precision) {
+bool& PrecisionFlag(SharedLevelState& shared, Precision precision) {
     switch (precision) {
     case Precision::Low:
-        return level.m_bLowPrecision;
+        return shared.m_bLowPrecision;
     case Precision::High:
-        return level.m_bHighPrecision;
+        return shared.m_bHighPrecision;
     case Precision::Normal:
         break;
     }
-    return level.m_bNormalPrecision;
+    return shared.m_bNormalPrecision;
 }
 
 } // namespace
 
 void ChoosePrecision(CCalcLevel& level, ISettingsStore& settings, Precision precision) {
-    int& flag = PrecisionFlag(level, precision);
+    SharedLevelState& shared = level.m_shared;
+    bool& flag = PrecisionFlag(shared, precision);
     if (flag) {
-        flag = 0;
+        flag = false;
         return;
     }
-    level.m_bLowPrecision = 0;
-    level.m_bNormalPrecision = 0;
-    level.m_bHighPrecision = 0;
-    flag = 1;
-    settings.WriteSettingInt(kSettingsSection, "HighResolution", level.m_bHighPrecision);
-    settings.WriteSettingInt(kSettingsSection, "LowResolution", level.m_bLowPrecision);
-    settings.WriteSettingInt(kSettingsSection, "NormalResolution", level.m_bNormalPrecision);
+    shared.m_bLowPrecision = shared.m_bNormalPrecision = shared.m_bHighPrecision = false;
+    flag = true;
+    settings.WriteSettingInt(kSettingsSection, "HighResolution", shared.m_bHighPrecision);
+    settings.WriteSettingInt(kSettingsSection, "LowResolution", shared.m_bLowPrecision);
+    settings.WriteSettingInt(kSettingsSection, "NormalResolution", shared.m_bNormalPrecision);
 }
 
 void ToggleKeySound(CCalcLevel& level, ISettingsStore& settings) {
-    level.m_bKeySound = level.m_bKeySound == 1 ? 0 : 1;
-    settings.WriteSettingInt(kSettingsSection, "Key Sound", level.m_bKeySound);
+    level.m_shared.m_bKeySound.Toggle();
+    settings.WriteSettingInt(kSettingsSection, "Key Sound", level.m_shared.m_bKeySound.Stored());
 }
 
 void ToggleSaveLast(CCalcLevel& level) {
-    level.m_bSaveLast = level.m_bSaveLast == 1 ? 0 : 1;
+    level.m_shared.m_bSaveLast.Toggle();
 }
 
 void ReadPrecisionSettings(CCalcLevel& base, ISettingsStore& settings) {
-    base.m_bHighPrecision =
-        settings.ReadSettingInt(kSettingsSection, "HighResolution", base.m_bHighPrecision);
-    base.m_bLowPrecision =
-        settings.ReadSettingInt(kSettingsSection, "LowResolution", base.m_bLowPrecision);
-    base.m_bNormalPrecision =
-        settings.ReadSettingInt(kSettingsSection, "NormalResolution", base.m_bNormalPrecision);
+    SharedLevelState& shared = base.m_shared;
+    const auto read = [&settings](const char* key, bool current) {
+        return settings.ReadSettingInt(kSettingsSection, key, current) != 0;
+    };
+    shared.m_bHighPrecision = read("HighResolution", shared.m_bHighPrecision);
+    shared.m_bLowPrecision = read("LowResolution", shared.m_bLowPrecision);
+    shared.m_bNormalPrecision = read("NormalResolution", shared.m_bNormalPrecision);
 }
 
 void ReadKeySoundSetting(CCalcLevel& base, ISettingsStore& settings) {
-    base.m_bKeySound = settings.ReadSettingInt(kSettingsSection, "Key Sound", base.m_bKeySound);
+    SettingFlag& keySound = base.m_shared.m_bKeySound;
+    keySound = settings.ReadSettingInt(kSettingsSection, "Key Sound", keySound.Stored());
 }
 
 } // namespace tarvo

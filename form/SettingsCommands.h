@@ -6,8 +6,6 @@
 
 namespace tarvo {
 
-enum class Precision { Low, Normal, High };
-
 // Checks the chosen precision and stores all three flags, or unchecks it when it was checked.
 void ChoosePrecision(CCalcLevel& level, ISettingsStore& settings, Precision precision);
 void ToggleKeySound(CCalcLevel& level, ISettingsStore& settings);

@@ -22,9 +22,9 @@ void CCalculatorView::OnRedo() {
 
 void CCalculatorView::ReplayUndoEntry() {
     m_strEquation.assign(m_undo.CurrentEntry());
-    m_bReplaying = 1;
+    m_bReplaying = true;
     ReCalc();
-    m_bReplaying = 0;
+    m_bReplaying = false;
 }
 
 void CCalculatorView::OnClearUndoMemory() {

@@ -192,7 +192,7 @@ TEST_F(CalculatorWindowTest, TheMenuBarBorrowsTheFocusWithoutEndingAnEdit) {
     large->setFocus(Qt::MenuBarFocusReason);
     EXPECT_EQ(Form().View().m_bLargeDisplayFocus, 1);
     EXPECT_EQ(Form().View().m_bInsertPending, 0);
-    EXPECT_EQ(m_doc.BaseLevel().GetMemory(), 0.0);
+    EXPECT_EQ(m_doc.BaseLevel().m_shared.m_dMemory, 0.0);
 }
 
 TEST_F(CalculatorWindowTest, CaptionsSwitchBetweenPlainAndKeyNames) {

@@ -33,26 +33,27 @@ public:
     std::vector<Message> shown;
 };
 
-enum class Precision { Normal, Low, High };
-
 void SetPrecision(CCalcLevel& level, Precision precision) {
-    level.m_bNormalPrecision = precision == Precision::Normal;
-    level.m_bLowPrecision = precision == Precision::Low;
-    level.m_bHighPrecision = precision == Precision::High;
+    level.m_shared.m_bNormalPrecision = precision == Precision::Normal;
+    level.m_shared.m_bLowPrecision = precision == Precision::Low;
+    level.m_shared.m_bHighPrecision = precision == Precision::High;
 }
 
 // The calculation state of a level, compared whole where a step must change nothing.
 struct Operands {
     double left = 0, right = 0, saved = 0, lastResult = 0;
-    int leftState = 0, rightState = 0, savedState = 0;
-    int currentOp = OP_NONE, pendingOp = OP_NONE, savedOp = OP_NONE;
-    int divideError = 0;
+    OperandState leftState = OperandState::Empty, rightState = OperandState::Empty,
+                 savedState = OperandState::Empty;
+    CalcOperator currentOp = CalcOperator::None, pendingOp = CalcOperator::None,
+                 savedOp = CalcOperator::None;
+    bool divideError = false;
     std::string entry = "";
     bool operator==(const Operands&) const = default;
     friend std::ostream& operator<<(std::ostream& out, const Operands& s) {
-        return out << "left " << s.left << "/" << s.leftState << ", right " << s.right << "/"
-                   << s.rightState << ", saved " << s.saved << "/" << s.savedState << ", ops "
-                   << s.currentOp << " " << s.pendingOp << " " << s.savedOp << ", last "
+        const auto n = [](auto value) { return static_cast<int>(value); };
+        return out << "left " << s.left << "/" << n(s.leftState) << ", right " << s.right << "/"
+                   << n(s.rightState) << ", saved " << s.saved << "/" << n(s.savedState) << ", ops "
+                   << n(s.currentOp) << " " << n(s.pendingOp) << " " << n(s.savedOp) << ", last "
                    << s.lastResult << ", error " << s.divideError << ", entry '" << s.entry << "'";
     }
 };
@@ -71,30 +72,24 @@ protected:
 
 // Feeds space-separated keys to a level the way the calculator form does. A number is typed
 // into the entry, which (like typing) drops the last result; "+ - * / =" apply the operator;
-// "(N)" is a closed parenthesis handing the whole number N over, as the left operand while no
-// operator waits and as the right one otherwise; "C" is Clear. Returns the text of every
-// operator key.
+// "(N)" is a closed parenthesis handing the whole number N over; "C" is Clear and "R" the
+// reset of the operands that starts a ReCalc. Returns the text of every operator key.
 std::vector<std::string> Press(CCalcLevel& level, const std::string& keys) {
     std::vector<std::string> results;
     std::istringstream in(keys);
     for (std::string key; in >> key;) {
         const std::string operators = "+-*/=";
         if (key.size() == 1 && operators.find(key[0]) != std::string::npos) {
-            const int codes[] = {OP_ADD, OP_SUBTRACT, OP_MULTIPLY, OP_DIVIDE, OP_EQUALS};
+            const CalcOperator codes[] = {CalcOperator::Add, CalcOperator::Subtract,
+                                          CalcOperator::Multiply, CalcOperator::Divide,
+                                          CalcOperator::Equals};
             results.push_back(level.ApplyOperator(codes[operators.find(key[0])]));
         } else if (key == "C") {
             level.Reset();
+        } else if (key == "R") {
+            level.ResetOperands();
         } else if (key.front() == '(') {
-            const double value = std::stoi(key.substr(1));
-            if (level.m_nCurrentOp < 1 && level.m_nPendingOp < 1) {
-                level.m_dLeft = value;
-                level.m_nLeftState = 2;
-                level.m_bLeftFromParen = 1;
-            } else {
-                level.m_dRight = value;
-                level.m_nRightState = 2;
-                level.m_bRightFromParen = 1;
-            }
+            level.TakeParenthesisValue(std::stoi(key.substr(1)), OperandState::Computed);
         } else {
             level.m_strEntry = key;
             level.m_dLastResult = 0;
@@ -164,18 +159,18 @@ TEST_F(LevelTest, DefersAdditionBehindMultiplication) {
     Press(level, "2 + 3 * 4");
     EXPECT_EQ(OperandsOf(level), (Operands{.left = 3,
                                            .saved = 2,
-                                           .leftState = 1,
-                                           .savedState = 1,
-                                           .currentOp = OP_MULTIPLY,
-                                           .pendingOp = OP_MULTIPLY,
-                                           .savedOp = OP_ADD,
+                                           .leftState = OperandState::Typed,
+                                           .savedState = OperandState::Typed,
+                                           .currentOp = CalcOperator::Multiply,
+                                           .pendingOp = CalcOperator::Multiply,
+                                           .savedOp = CalcOperator::Add,
                                            .entry = "4"}));
 }
 
 TEST_F(LevelTest, EqualsAloneKeepsValueAsLeftOperand) {
     Press(level, "9 =");
     EXPECT_EQ(level.m_dLeft, 9);
-    EXPECT_EQ(level.m_nCurrentOp, OP_EQUALS);
+    EXPECT_EQ(level.m_nCurrentOp, CalcOperator::Equals);
 }
 
 TEST_F(LevelTest, SecondEqualsKeepsResult) {
@@ -185,25 +180,21 @@ TEST_F(LevelTest, SecondEqualsKeepsResult) {
 
 TEST_F(LevelTest, OperatorConsumingParenthesisOperandEndsIt) {
     Press(level, "2 * (7) +");
-    EXPECT_EQ(level.m_bRightFromParen, 0);
+    EXPECT_FALSE(level.m_bRightFromParen);
 }
 
 TEST_F(LevelTest, DivisionByZeroShowsMessageAndChangesNothing) {
-    level.m_nPendingOp = OP_DIVIDE;
-    level.m_dLeft = 5;
-    level.m_nLeftState = level.m_nRightState = 1;
-    level.m_strEntry = "0";
-    level.m_dLastResult = 3;
+    Press(level, "5 / 0");
     const Operands before = OperandsOf(level);
 
-    EXPECT_EQ(level.Evaluate(), "");
+    EXPECT_EQ(Press(level, "="), std::vector<std::string>{""});
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Tarvo 2.0");
     EXPECT_EQ(messages.shown[0].text,
               "Error - Illegal divide by zero!\t\t\t\t\nRemove zero and use Recalc to correct.");
     EXPECT_TRUE(messages.shown[0].buttons == MessageButtons::Ok);
-    EXPECT_EQ(level.m_bDivideError, 1);
-    level.m_bDivideError = 0;
+    EXPECT_TRUE(level.m_bDivideError);
+    level.m_bDivideError = false;
     EXPECT_EQ(OperandsOf(level), before);
 }
 
@@ -211,31 +202,21 @@ TEST_F(LevelTest, FailedDeferredDivisionKeepsEverything) {
     Press(level, "2 + 6 / 0 =");
     const Operands before = OperandsOf(level);
     EXPECT_EQ(before.saved, 2);
-    EXPECT_EQ(before.savedOp, OP_ADD);
+    EXPECT_EQ(before.savedOp, CalcOperator::Add);
     EXPECT_EQ(Press(level, "="), std::vector<std::string>{""});
     EXPECT_EQ(OperandsOf(level), before);
 }
 
-TEST_F(LevelTest, UnknownPendingOperatorChangesNothing) {
-    for (int op : {int(OP_NONE), 5, 7, -2}) {
-        level.m_nPendingOp = op;
-        level.m_dLeft = 2;
-        level.m_dRight = 3;
-        level.m_nLeftState = level.m_nRightState = 1;
-        level.m_strEntry = "3";
-        level.m_dLastResult = 4;
-        level.m_bDivideError = 1;
-        const Operands before = OperandsOf(level);
-        EXPECT_EQ(level.Evaluate(), "") << op;
-        EXPECT_EQ(OperandsOf(level), before) << op;
-    }
+TEST_F(LevelTest, EvaluateWithoutPendingOperatorChangesNothing) {
+    Press(level, "3");
+    const Operands before = OperandsOf(level);
+    EXPECT_EQ(level.Evaluate(), "");
+    EXPECT_EQ(OperandsOf(level), before);
 }
 
 struct FirstOperandRow {
     const char* name;
-    int currentOp; // becomes the pending operator when the key arrives
-    int savedOp;
-    int op;
+    const char* keys; // the last key takes the entry 7 as the left operand
     bool entryKept;
 };
 
@@ -243,29 +224,25 @@ class FirstOperandTest : public LevelTest, public testing::WithParamInterface<Fi
 
 // Equals keeps the entry for the operator waiting for it; every other case consumes it.
 TEST_P(FirstOperandTest, TakesEntryAsLeftOperand) {
-    level.m_nCurrentOp = GetParam().currentOp;
-    level.m_nSavedOp = GetParam().savedOp;
-    level.m_strEntry = "7";
-    EXPECT_EQ(level.ApplyOperator(GetParam().op), "");
+    EXPECT_EQ(Press(level, GetParam().keys).back(), "");
     EXPECT_EQ(level.m_dLeft, 7);
-    EXPECT_EQ(level.m_nLeftState, 1);
+    EXPECT_EQ(level.m_nLeftState, OperandState::Typed);
     EXPECT_EQ(level.m_strEntry, GetParam().entryKept ? "7" : "");
 }
 
 const FirstOperandRow kFirstOperandRows[] = {
-    {"EqualsWithNothingPending", OP_NONE, OP_NONE, OP_EQUALS, false},
-    {"EqualsWithPendingOperator", OP_ADD, OP_NONE, OP_EQUALS, true},
-    {"EqualsWithDeferredOperator", OP_NONE, OP_SUBTRACT, OP_EQUALS, true},
-    {"OperatorWithPendingOperator", OP_ADD, OP_NONE, OP_MULTIPLY, false},
+    {"EqualsWithNothingPending", "7 =", false},
+    {"EqualsWithPendingOperator", "2 + R 7 =", true},
+    {"EqualsWithDeferredOperator", "2 - 3 * R 7 =", true},
+    {"OperatorWithPendingOperator", "2 + R 7 *", false},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, FirstOperandTest, testing::ValuesIn(kFirstOperandRows),
                          RowName<FirstOperandRow>);
 
 struct EvaluateRow {
     const char* name;
-    int pendingOp;
-    double left;
-    double right;
+    const char* keys;
+    CalcOperator pendingOp;
     double result;
     const char* text;
 };
@@ -274,30 +251,23 @@ class EvaluateTest : public LevelTest, public testing::WithParamInterface<Evalua
 
 TEST_P(EvaluateTest, StoresResultAsLeftOperand) {
     const EvaluateRow& row = GetParam();
-    level.m_nPendingOp = level.m_nCurrentOp = row.pendingOp;
-    level.m_dLeft = row.left;
-    level.m_dRight = row.right;
-    level.m_nLeftState = level.m_nRightState = 1;
-    level.m_strEntry = "12";
-    level.m_bDivideError = 1; // from an earlier failure; a computed result ends it
-
-    EXPECT_EQ(level.Evaluate(), row.text);
+    EXPECT_EQ(Press(level, row.keys).back(), row.text);
     EXPECT_EQ(OperandsOf(level), (Operands{.left = row.result,
                                            .lastResult = row.result,
-                                           .leftState = 2,
-                                           .currentOp = row.pendingOp,
+                                           .leftState = OperandState::Computed,
+                                           .currentOp = CalcOperator::Equals,
                                            .pendingOp = row.pendingOp}));
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 const EvaluateRow kEvaluateRows[] = {
-    {"EqualsTakesRightOperand", OP_EQUALS, 5, 7, 7, "7"},
-    {"Add", OP_ADD, 2, 3, 5, "5"},
-    {"Subtract", OP_SUBTRACT, 2, 3, -1, "-1"},
-    {"Multiply", OP_MULTIPLY, 2.5, 4, 10, "10"},
-    {"Divide", OP_DIVIDE, 1, 4, 0.25, "0.25"},
-    {"Overflow", OP_MULTIPLY, 1e200, 1e200, kInf, "1.#INF"},
-    {"NegativeOverflow", OP_MULTIPLY, -1e200, 1e200, -kInf, "-1.#INF"},
+    {"EqualsTakesRightOperand", "5 = 7 =", CalcOperator::Equals, 7, "7"},
+    {"Add", "2 + 3 =", CalcOperator::Add, 5, "5"},
+    {"Subtract", "2 - 3 =", CalcOperator::Subtract, -1, "-1"},
+    {"Multiply", "2.5 * 4 =", CalcOperator::Multiply, 10, "10"},
+    {"Divide", "1 / 4 =", CalcOperator::Divide, 0.25, "0.25"},
+    {"CorrectedDivisorEndsError", "8 / 0 = 4 =", CalcOperator::Divide, 2, "2"},
+    {"Overflow", "1e200 * 1e200 =", CalcOperator::Multiply, kInf, "1.#INF"},
+    {"NegativeOverflow", "-1e200 * 1e200 =", CalcOperator::Multiply, -kInf, "-1.#INF"},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, EvaluateTest, testing::ValuesIn(kEvaluateRows),
                          RowName<EvaluateRow>);
@@ -318,45 +288,42 @@ TEST_F(LevelTest, EntryValuePrefersLastResult) {
     }
 }
 
-// Every field away from its start value; the registers and settings must survive a reset.
-void Dirty(CCalcLevel& level) {
-    level.m_strEntry = "42";
-    level.m_dLeft = level.m_dRight = level.m_dSaved = level.m_dLastResult = 1;
-    level.m_nLeftState = level.m_nRightState = level.m_nSavedState = 1;
-    level.m_nCurrentOp = OP_MULTIPLY;
-    level.m_nPendingOp = OP_ADD;
-    level.m_nSavedOp = OP_SUBTRACT;
-    level.m_bLeftFromParen = level.m_bRightFromParen = 1;
-    level.m_dMemory = level.m_dTransfer = level.m_dStatResult = level.m_dNixetResult = 5;
-    level.m_bHighPrecision = level.m_bKeySound = level.m_bSaveLast = 1;
-    level.m_bFunctionValue = level.m_bLoadPending = level.m_nLoadMode = 1;
+// A calculation under way, with a deferred addition and a parenthesis operand, on a level
+// whose registers and settings all differ from their start values.
+void StartCalculation(CCalcLevel& level) {
+    level.m_shared = {5, 5, 5, 5, false, true, true, 1, 1};
+    level.RequestLoad(LoadMode::Insert);
+    Press(level, "2 + 3 * (4) 42");
 }
 
 void ExpectRegistersKept(const CCalcLevel& level) {
+    const SharedLevelState& shared = level.m_shared;
     for (double value :
-         {level.m_dMemory, level.m_dTransfer, level.m_dStatResult, level.m_dNixetResult})
+         {shared.m_dMemory, shared.m_dTransfer, shared.m_dStatResult, shared.m_dNixetResult})
         EXPECT_EQ(value, 5);
-    for (int flag : {level.m_bHighPrecision, level.m_bKeySound, level.m_bSaveLast,
-                     level.m_bFunctionValue, level.m_bLoadPending, level.m_nLoadMode})
-        EXPECT_EQ(flag, 1);
+    EXPECT_TRUE(shared.m_bHighPrecision && shared.m_bLowPrecision && !shared.m_bNormalPrecision);
+    EXPECT_TRUE(shared.m_bKeySound.IsOn() && shared.m_bSaveLast.IsOn());
+    EXPECT_TRUE(level.m_bLoadPending);
+    EXPECT_EQ(level.m_nLoadMode, LoadMode::Insert);
 }
 
 TEST_F(LevelTest, ResetClearsCalculationAndParenthesisOperands) {
-    Dirty(level);
+    StartCalculation(level);
     level.Reset();
     EXPECT_EQ(OperandsOf(level), Operands{});
-    EXPECT_EQ(level.m_bLeftFromParen, 0);
-    EXPECT_EQ(level.m_bRightFromParen, 0);
+    EXPECT_FALSE(level.m_bLeftFromParen);
+    EXPECT_FALSE(level.m_bRightFromParen);
     ExpectRegistersKept(level);
 }
 
 TEST_F(LevelTest, ResetOperandsKeepsEntryAndOperators) {
-    Dirty(level);
+    StartCalculation(level);
     level.ResetOperands();
-    EXPECT_EQ(
-        OperandsOf(level),
-        (Operands{
-            .currentOp = OP_MULTIPLY, .pendingOp = OP_ADD, .savedOp = OP_SUBTRACT, .entry = "42"}));
+    EXPECT_EQ(OperandsOf(level), (Operands{.currentOp = CalcOperator::Multiply,
+                                           .pendingOp = CalcOperator::Multiply,
+                                           .savedOp = CalcOperator::Add,
+                                           .entry = "42"}));
+    EXPECT_FALSE(level.m_bRightFromParen);
     ExpectRegistersKept(level);
 }
 
@@ -463,12 +430,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, FormatResultTest, testing::ValuesIn(kResultRows),
 
 // The effective mode comes from the High and Low flags; the Normal flag only mirrors the menu.
 TEST_F(LevelTest, HighPrecisionWinsOverLowAndNormalFlagIsIgnored) {
-    level.m_bNormalPrecision = level.m_bLowPrecision = level.m_bHighPrecision = 1;
+    SharedLevelState& shared = level.m_shared;
+    shared.m_bNormalPrecision = shared.m_bLowPrecision = shared.m_bHighPrecision = true;
     EXPECT_EQ(level.FormatResult(2.0 / 3), "0.6666666667");
-    level.m_bHighPrecision = 0;
+    shared.m_bHighPrecision = false;
     EXPECT_EQ(level.FormatResult(2.0 / 3), "0.67");
-    level.m_bLowPrecision = 0;
-    level.m_bNormalPrecision = 0;
+    shared.m_bLowPrecision = shared.m_bNormalPrecision = false;
     EXPECT_EQ(level.FormatResult(2.0 / 3), "0.666667");
 }
 

@@ -37,7 +37,7 @@ TEST_F(CalculatorDocTest, AnOpenedFileNamesTheDocumentWithoutBeingRead) {
     std::string reason;
     ASSERT_TRUE(m_doc.OnOpenDocument(Path("/sums.txt"), reason));
     EXPECT_EQ(m_doc.GetTitle(), "sums.txt");
-    EXPECT_EQ(m_doc.BaseLevel().m_bNormalPrecision, 1);
+    EXPECT_TRUE(m_doc.BaseLevel().m_shared.m_bNormalPrecision);
 }
 
 // A named pipe is refused before anything waits on it for a writer.

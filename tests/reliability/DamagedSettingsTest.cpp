@@ -34,11 +34,10 @@ TEST(DamagedSettingsTest, EveryTruncationStartsWithUsableSettings) {
         session.View().OnEquals();
         // Every flag reads as what was stored or as its default, never as anything else.
         const CCalcLevel& level = session.CurrentLevel();
-        for (const int flag : {level.m_bLowPrecision, level.m_bHighPrecision,
-                               level.m_bNormalPrecision, level.m_bKeySound})
-            EXPECT_TRUE(flag == 0 || flag == 1) << "cut at " << length;
-        EXPECT_EQ(session.View().m_strSmallDisplay, level.IsLowPrecision() ? "2.00" : "2")
-            << "cut at " << length;
+        const int keySound = level.m_shared.m_bKeySound.Stored();
+        EXPECT_TRUE(keySound == 0 || keySound == 1) << "cut at " << length;
+        const bool low = level.DisplayPrecision() == Precision::Low;
+        EXPECT_EQ(session.View().m_strSmallDisplay, low ? "2.00" : "2") << "cut at " << length;
     });
 }
 

@@ -46,12 +46,12 @@ CalculatorForm::CalculatorForm(CCalculatorDoc& doc, FormHost& host, ISettingsSto
     CreateDisplays();
     CreateKeys();
     SetReadingTabOrder();
-    m_host.Attach({this, m_small, m_large, m_buttons.at(1053), m_buttons.at(1043),
-                   m_buttons.at(1049), m_buttons, &m_view.m_strLargeDisplay});
+    m_host.Attach({this, m_small, m_large, m_buttons.at(kKeyRecalc), m_buttons.at(kKeyAngle),
+                   m_buttons.at(kKeyHyperbolic), m_buttons, &m_view.m_strLargeDisplay});
     m_host.ShowCaptions(true);
     m_host.ShowAngleMode(m_view.AngleCaption());
     // Keys typed at start calculate: the equation display is edited only once clicked into.
-    m_buttons.at(1019)->setFocus();
+    m_buttons.at(kKeyEquals)->setFocus();
     qApp->installEventFilter(this);
 }
 

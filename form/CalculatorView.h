@@ -15,6 +15,8 @@
 
 namespace tarvo {
 
+struct RecalcToken;
+
 // The angle unit of the trigonometric keys, switched in this order.
 enum class AngleMode { Degrees, Radians, Grads };
 
@@ -166,8 +168,9 @@ private:
     bool SignChangeFits(std::string text, int caretPos);
     void SetBackgroundColor(Rgb color, int flag);
     struct ReplayState;
-    void ReplayCharacter(ReplayState& state, const std::string& source, std::size_t i);
-    void RunTag(std::string tag);
+    void ReplayEquation();
+    void ReplayToken(ReplayState& state, const RecalcToken& token);
+    void ReplayOperator(const ReplayState& state, char symbol);
     void LoadPendingCalculation();
     void ShowReplayedText();
     void FinishReplayedEquations();

@@ -1,5 +1,6 @@
 // The eighteen function keys: unary functions, the two-phase powers, pi and n!.
 #include "CalculatorView.h"
+#include "Keypad.h"
 
 #include "MathError.h"
 #include "NumberText.h"
@@ -34,7 +35,7 @@ void CCalculatorView::FinishFunction(const std::string& tag, double result) {
 }
 
 void CCalculatorView::OnPercent() {
-    const std::string tag = " [%] ";
+    const std::string tag = TagSegment(kKeyPercent);
     const std::optional<double> x = BeginFunction(tag);
     if (x && *x > 0)
         FinishFunction(tag, *x * 0.01);
@@ -42,7 +43,7 @@ void CCalculatorView::OnPercent() {
 
 // A function whose value at 0 is 0 leaves a zero operand as it is; the others compute it.
 void CCalculatorView::OnSquare() {
-    const std::string tag = " [x^2] ";
+    const std::string tag = TagSegment(kKeySquare);
     const std::optional<double> operand = BeginFunction(tag);
     if (!operand || *operand == 0)
         return;
@@ -55,7 +56,7 @@ void CCalculatorView::OnSquare() {
 }
 
 void CCalculatorView::OnSquareRoot() {
-    const std::string tag = " [sqrt] ";
+    const std::string tag = TagSegment(kKeySquareRoot);
     const std::optional<double> operand = BeginFunction(tag);
     if (!operand || *operand == 0)
         return;
@@ -69,11 +70,11 @@ void CCalculatorView::OnSquareRoot() {
 }
 
 void CCalculatorView::OnExp() {
-    ComputeUnary(" [e^x] ", [](double x) { return std::exp(x); });
+    ComputeUnary(TagSegment(kKeyExp), [](double x) { return std::exp(x); });
 }
 
 void CCalculatorView::OnTenPower() {
-    ComputeUnary(" [10^x] ", [](double x) { return std::pow(10.0, x); });
+    ComputeUnary(TagSegment(kKeyTenPower), [](double x) { return std::pow(10.0, x); });
 }
 
 void CCalculatorView::ComputeUnary(const std::string& tag, double (*compute)(double)) {
@@ -84,17 +85,17 @@ void CCalculatorView::ComputeUnary(const std::string& tag, double (*compute)(dou
 
 void CCalculatorView::OnReciprocal() {
     ComputeWithZeroError(
-        " [1/x] ", [](double x) { return 1 / x; }, kRecalcReciprocalZero);
+        TagSegment(kKeyReciprocal), [](double x) { return 1 / x; }, kRecalcReciprocalZero);
 }
 
 void CCalculatorView::OnLn() {
     ComputeWithZeroError(
-        " [ln] ", [](double x) { return std::log(x); }, kRecalcLogarithmZero);
+        TagSegment(kKeyLn), [](double x) { return std::log(x); }, kRecalcLogarithmZero);
 }
 
 void CCalculatorView::OnLog() {
     ComputeWithZeroError(
-        " [log] ", [](double x) { return std::log10(x); }, kRecalcLogarithmZero);
+        TagSegment(kKeyLog), [](double x) { return std::log10(x); }, kRecalcLogarithmZero);
 }
 
 // For 1/x, ln and log a zero operand, or none at all, is an error rather than nothing to do.
@@ -116,17 +117,20 @@ void CCalculatorView::ComputeWithZeroError(const std::string& tag, double (*comp
 
 void CCalculatorView::OnSin() {
     ComputeTrig(
-        " [sin] ", [](double x) { return std::sin(x); }, [](double x) { return std::sinh(x); });
+        TagSegment(kKeySin), [](double x) { return std::sin(x); },
+        [](double x) { return std::sinh(x); });
 }
 
 void CCalculatorView::OnCos() {
     ComputeTrig(
-        " [cos] ", [](double x) { return std::cos(x); }, [](double x) { return std::cosh(x); });
+        TagSegment(kKeyCos), [](double x) { return std::cos(x); },
+        [](double x) { return std::cosh(x); });
 }
 
 void CCalculatorView::OnTan() {
     ComputeTrig(
-        " [tan] ", [](double x) { return std::tan(x); }, [](double x) { return std::tanh(x); });
+        TagSegment(kKeyTan), [](double x) { return std::tan(x); },
+        [](double x) { return std::tanh(x); });
 }
 
 void CCalculatorView::ComputeTrig(const std::string& tag, double (*circular)(double),
@@ -146,15 +150,15 @@ void CCalculatorView::ComputeTrig(const std::string& tag, double (*circular)(dou
 }
 
 void CCalculatorView::OnAsin() {
-    ComputeInverseTrig(" [asin] ", [](double x) { return std::asin(x); });
+    ComputeInverseTrig(TagSegment(kKeyAsin), [](double x) { return std::asin(x); });
 }
 
 void CCalculatorView::OnAcos() {
-    ComputeInverseTrig(" [acos] ", [](double x) { return std::acos(x); });
+    ComputeInverseTrig(TagSegment(kKeyAcos), [](double x) { return std::acos(x); });
 }
 
 void CCalculatorView::OnAtan() {
-    ComputeInverseTrig(" [atan] ", [](double x) { return std::atan(x); });
+    ComputeInverseTrig(TagSegment(kKeyAtan), [](double x) { return std::atan(x); });
 }
 
 void CCalculatorView::ComputeInverseTrig(const std::string& tag, double (*inverse)(double)) {
@@ -183,15 +187,15 @@ void CCalculatorView::ShowConstantResult(const std::string& tag) {
 
 void CCalculatorView::OnPi() {
     m_bExponentEntry = false;
-    if (InsertIntoEditedEquation(" [pi] "))
+    if (InsertIntoEditedEquation(TagSegment(kKeyPi)))
         return;
     SetSmallDisplay(FormatGeneral(kPi, 12));
-    ShowConstantResult(" [pi] ");
+    ShowConstantResult(TagSegment(kKeyPi));
 }
 
 void CCalculatorView::OnFactorial() {
     m_bExponentEntry = false;
-    if (InsertIntoEditedEquation(" [n!] ") || m_strSmallDisplay.empty())
+    if (InsertIntoEditedEquation(TagSegment(kKeyFactorial)) || m_strSmallDisplay.empty())
         return;
     CCalcLevel& level = CurrentLevel();
     const double n = std::trunc(level.GetValue(m_strSmallDisplay));
@@ -203,25 +207,25 @@ void CCalculatorView::OnFactorial() {
     for (double counter = 1; counter <= n; ++counter)
         product *= counter;
     // The product is the operand from now on, in full, also in place of a parenthesis value.
-    ShowFunctionResult(" [n!] ", product);
+    ShowFunctionResult(TagSegment(kKeyFactorial), product);
 }
 
 // A power key while a power waits completes it first, so that powers chain left to right.
 // With nothing shown there is no base, and the key does nothing, as the functions do.
 void CCalculatorView::OnPower() {
     m_bExponentEntry = false;
-    if (InsertIntoEditedEquation(" [y^x] ") || m_strSmallDisplay.empty())
+    if (InsertIntoEditedEquation(TagSegment(kKeyPower)) || m_strSmallDisplay.empty())
         return;
     CompletePendingPower();
-    StartPower(PendingPower::Power, " [y^x] ");
+    StartPower(PendingPower::Power, TagSegment(kKeyPower));
 }
 
 void CCalculatorView::OnRoot() {
     m_bExponentEntry = false;
-    if (InsertIntoEditedEquation(" [y^1/x] ") || m_strSmallDisplay.empty())
+    if (InsertIntoEditedEquation(TagSegment(kKeyRoot)) || m_strSmallDisplay.empty())
         return;
     CompletePendingPower();
-    StartPower(PendingPower::Root, " [y^1/x] ");
+    StartPower(PendingPower::Root, TagSegment(kKeyRoot));
 }
 
 // The first phase of a power: the current operand becomes the base, and the entry empties so

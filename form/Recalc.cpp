@@ -1,45 +1,16 @@
 // ReCalc: the equation text is recalculated by replaying it, character by character, through
 // the keys a person would press. Undo, Redo and Load place a text and replay it the same way.
 #include "CalculatorView.h"
+#include "Keypad.h"
+#include "RecalcTokenizer.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace tarvo {
 
-namespace {
-
-using Handler = void (CCalculatorView::*)();
-
-struct FunctionTag {
-    const char* tag;
-    Handler handler;
-};
-
-// Compared in this order after the blanks inside the brackets are removed.
-constexpr FunctionTag kFunctionTags[] = {
-    {"[1/x]", &CCalculatorView::OnReciprocal},  {"[%]", &CCalculatorView::OnPercent},
-    {"[sqrt]", &CCalculatorView::OnSquareRoot}, {"[y^x]", &CCalculatorView::OnPower},
-    {"[x^2]", &CCalculatorView::OnSquare},      {"[e^x]", &CCalculatorView::OnExp},
-    {"[log]", &CCalculatorView::OnLog},         {"[pi]", &CCalculatorView::OnPi},
-    {"[y^1/x]", &CCalculatorView::OnRoot},      {"[ln]", &CCalculatorView::OnLn},
-    {"[10^x]", &CCalculatorView::OnTenPower},   {"[sin]", &CCalculatorView::OnSin},
-    {"[cos]", &CCalculatorView::OnCos},         {"[tan]", &CCalculatorView::OnTan},
-    {"[asin]", &CCalculatorView::OnAsin},       {"[acos]", &CCalculatorView::OnAcos},
-    {"[atan]", &CCalculatorView::OnAtan},       {"[n!]", &CCalculatorView::OnFactorial},
-    {"[neg]", &CCalculatorView::OnChangeSign},  {"[error]", nullptr},
-};
-
-// Characters that belong to tags; outside a tag they are skipped.
-bool IsTagLetter(char c) {
-    return c != '\0' && std::strchr("%!^acgilnopqrstxy", c) != nullptr;
-}
-
-} // namespace
-
+// What the replay remembers between steps: after "=" the result's digits are no keys, and a
+// "-" sign waits for the first non-zero digit of its number, after which it is applied.
 struct CCalculatorView::ReplayState {
-    std::string tag;
-    bool inTag = false;
     bool afterEquals = false;
     bool negativePending = false;
     bool applySign = false;
@@ -52,6 +23,7 @@ void CCalculatorView::ReCalc() {
         return;
     m_bRecalcRunning = true;
     CurrentLevel().ResetOperands();
+    // One click for the whole replay, not one for every key it presses.
     const SettingFlag keySound = CurrentLevel().m_shared.m_bKeySound;
     if (keySound.IsOn())
         m_host.Beep();
@@ -61,8 +33,15 @@ void CCalculatorView::ReCalc() {
     m_bExponentEntry = false;
     m_bInsertPending = false;
     m_strInsertBuffer.clear();
+    ReplayEquation();
+    m_bEquationEdited = false;
+    m_bRecalcRunning = false;
+    if (!m_bReplaying)
+        TakeUndoSnapshot();
+    CurrentLevel().m_shared.m_bKeySound = keySound;
+}
 
-    ReplayState state;
+void CCalculatorView::ReplayEquation() {
     m_replayedEquationLength.reset();
     m_shownBeforeReplay = std::move(m_strLargeDisplay);
     m_strLargeDisplay.clear();
@@ -71,22 +50,16 @@ void CCalculatorView::ReCalc() {
     m_nEquationCount = 0;
     m_nLastLineEnd = 0;
     const std::string source = m_strEquation;
-
-    for (std::size_t i = 0; i < source.size(); ++i) {
+    ReplayState state;
+    for (RecalcTokenizer tokens(source); !tokens.AtEnd();) {
         if (state.applySign) {
             OnChangeSign();
             state.negativePending = state.applySign = false;
         }
-        ReplayCharacter(state, source, i);
+        ReplayToken(state, tokens.Next());
     }
     FinishReplayedEquations();
     ShowReplayedText();
-
-    m_bEquationEdited = false;
-    m_bRecalcRunning = false;
-    if (!m_bReplaying)
-        TakeUndoSnapshot();
-    CurrentLevel().m_shared.m_bKeySound = keySound;
 }
 
 // The display keeps what the old and the new text have in common at either end: an Undo
@@ -140,109 +113,72 @@ void CCalculatorView::FinishReplayedEquations() {
     m_settings.WriteSettingString(kSettingsSection, "Current Calc", m_strEquation);
 }
 
-void CCalculatorView::ReplayCharacter(ReplayState& state, const std::string& source,
-                                      std::size_t i) {
-    const char c = source[i];
-    const bool digitKeyAllowed = !state.afterEquals;
-    switch (c) {
-    case '\n':
-    case '\r':
-    case ' ':
+void CCalculatorView::ReplayToken(ReplayState& state, const RecalcToken& token) {
+    const bool numberKeys = !state.afterEquals;
+    switch (token.kind) {
+    case RecalcTokenKind::Nothing:
         return;
-    case ';':
-        state.afterEquals = state.negativePending = state.applySign = false;
+    case RecalcTokenKind::Separator:
+        state = {};
         return;
-    case '0':
-    case '1':
-    case '2':
-        if (state.inTag) {
-            state.tag += c;
-            return;
-        }
-        [[fallthrough]];
-    case '3':
-    case '4':
-    case '5':
-    case '6':
-    case '7':
-    case '8':
-    case '9':
-        if (digitKeyAllowed) {
-            OnDigit(c - '0');
-            if (state.negativePending && c != '0')
+    case RecalcTokenKind::Digit:
+        if (numberKeys) {
+            OnDigit(token.character - '0');
+            if (state.negativePending && token.character != '0')
                 state.applySign = true;
         }
         return;
-    case '.':
-        if (digitKeyAllowed)
+    case RecalcTokenKind::Point:
+        if (numberKeys)
             OnDecimalPoint();
         return;
-    case '(':
-        OnOpenParen();
+    case RecalcTokenKind::Exponent:
+        if (numberKeys)
+            OnExponent();
         return;
-    case ')':
-        OnCloseParen();
-        return;
-    case '*':
-        OnMultiply();
-        return;
-    case '/':
-        if (state.inTag)
-            state.tag += c;
-        else
-            OnDivide();
-        return;
-    case '+':
-        if (!state.afterEquals && !(i > 0 && source[i - 1] == 'e'))
-            OnAdd();
-        return;
-    case '-':
-        if (state.afterEquals)
-            return;
-        // "- " is a subtraction; any other "-" is the sign of the number or exponent that
-        // follows, applied once its first non-zero digit is typed.
-        if (i + 1 < source.size() && source[i + 1] == ' ')
-            OnSubtract();
-        else
+    case RecalcTokenKind::Sign:
+        if (numberKeys)
             state.negativePending = true;
         return;
-    case '=':
+    case RecalcTokenKind::Operator:
+        ReplayOperator(state, token.character);
+        return;
+    case RecalcTokenKind::OpenParen:
+        OnOpenParen();
+        return;
+    case RecalcTokenKind::CloseParen:
+        OnCloseParen();
+        return;
+    case RecalcTokenKind::Equals:
         OnEquals();
         state.afterEquals = true;
         return;
-    case '[':
-        state.tag += c;
-        state.inTag = true;
+    case RecalcTokenKind::Tag:
+        if (const CalculatorKey* key = FindKeyByTag(token.tag))
+            key->press(*this);
         return;
-    case ']':
-        if (state.inTag)
-            state.tag += c;
-        state.inTag = false;
-        RunTag(state.tag);
-        state.tag.clear();
-        return;
-    case 'e':
-        if (state.inTag)
-            state.tag += c;
-        else if (digitKeyAllowed)
-            OnExponent();
-        return;
-    default:
-        if (IsTagLetter(c)) {
-            if (state.inTag)
-                state.tag += c;
-            return;
-        }
+    case RecalcTokenKind::Unknown:
         m_host.ShowMessage("Edit Error", "Error #101 - Unrecognizable Keyboard Input");
     }
 }
 
-void CCalculatorView::RunTag(std::string tag) {
-    std::erase(tag, ' ');
-    const auto match = std::ranges::find_if(
-        kFunctionTags, [&](const FunctionTag& entry) { return tag == entry.tag; });
-    if (match != std::end(kFunctionTags) && match->handler)
-        (this->*match->handler)();
+// After "=" the result's own sign is no subtraction; products and quotients still continue.
+void CCalculatorView::ReplayOperator(const ReplayState& state, char symbol) {
+    switch (symbol) {
+    case '*':
+        OnMultiply();
+        return;
+    case '/':
+        OnDivide();
+        return;
+    case '+':
+        if (!state.afterEquals)
+            OnAdd();
+        return;
+    default:
+        if (!state.afterEquals)
+            OnSubtract();
+    }
 }
 
 } // namespace tarvo

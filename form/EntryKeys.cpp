@@ -21,10 +21,6 @@ void TrimTrailingSpace(std::string& text) {
     const auto last = text.find_last_not_of(kWhiteSpace);
     text.erase(last == std::string::npos ? 0 : last + 1);
 }
-const std::string& SignSegment() {
-    static const std::string segment = TagSegment(kKeySign);
-    return segment;
-}
 const char* const kNegativeSignError =
     "Error #102, Illegal negative sign placement - place after exponent";
 
@@ -100,7 +96,7 @@ void CCalculatorView::OnChangeSign() {
     // Typed while the equation has the focus: at the caret, as after a click elsewhere.
     if (m_bEditMode) {
         if (SignChangeFits(m_host.LargeDisplayText(), m_host.LargeSelection().start))
-            InsertAtCaret(SignSegment());
+            InsertAtCaret(TagSegment(kKeySign));
         return;
     }
     if (m_strSmallDisplay.empty())
@@ -114,7 +110,7 @@ void CCalculatorView::OnChangeSign() {
 void CCalculatorView::InsertSignChange() {
     TrimTrailingSpace(m_strEquation);
     if (SignChangeFits(m_host.LargeDisplayText(), m_nCaretPos))
-        AppendToInsertion(SignSegment());
+        AppendToInsertion(TagSegment(kKeySign));
     else
         m_bInsertPending = false;
 }
@@ -155,7 +151,7 @@ void CCalculatorView::ChangeExponentSign() {
     const double value = NumericValue(text);
     level.m_dFunctionValue = value;
     level.m_dLastResult = value;
-    AppendToLargeDisplay(SignSegment());
+    AppendToLargeDisplay(TagSegment(kKeySign));
     level.m_strEntry = text;
     SetSmallDisplay(text);
     ShowSmallDisplay();
@@ -167,7 +163,7 @@ void CCalculatorView::ChangeValueSign() {
     const double value = -1 * GetCurrentOperand();
     StoreOperandValue(value);
     FormatDisplayValue(value);
-    AppendToLargeDisplay(SignSegment());
+    AppendToLargeDisplay(TagSegment(kKeySign));
     CCalcLevel& level = CurrentLevel();
     level.m_strEntry = m_strSmallDisplay;
     level.m_bFunctionValue = true;
@@ -191,13 +187,13 @@ void CCalculatorView::OnBackspace() {
 // operand agree. A negated parenthesis value is a computed value, which backspace keeps.
 bool CCalculatorView::RemoveSignChangedNumber() {
     std::string_view text = m_strLargeDisplay;
-    if (!text.ends_with(SignSegment()))
+    if (!text.ends_with(TagSegment(kKeySign)))
         return false;
     CCalcLevel& level = CurrentLevel();
     if (level.m_bLeftFromParen || level.m_bRightFromParen)
         return true;
-    while (text.ends_with(SignSegment()))
-        text.remove_suffix(SignSegment().size());
+    while (text.ends_with(TagSegment(kKeySign)))
+        text.remove_suffix(TagSegment(kKeySign).size());
     const auto blank = text.find_last_of(" \n");
     m_strLargeDisplay.resize(blank == std::string_view::npos ? 0 : blank + 1);
     SetSmallDisplay("");

@@ -3,6 +3,7 @@
 #include "CalculatorView.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace tarvo {
 
@@ -97,8 +98,16 @@ const CalculatorKey* FindKeyByTag(std::string_view tag) {
     return key == std::end(kKeys) ? nullptr : &*key;
 }
 
-std::string TagSegment(KeyId id) {
-    return std::string(" ") + FindKey(id).tag + " ";
+const std::string& TagSegment(KeyId id) {
+    // Built once: the function keys ask for their tag at every press.
+    static const std::unordered_map<int, std::string> segments = [] {
+        std::unordered_map<int, std::string> byKey;
+        for (const CalculatorKey& key : kKeys)
+            if (key.tag)
+                byKey.emplace(key.id, std::string(" ") + key.tag + " ");
+        return byKey;
+    }();
+    return segments.at(id);
 }
 
 } // namespace tarvo

@@ -102,6 +102,6 @@ const CalculatorKey* FindKeyByToken(std::string_view token);
 // The key that writes this tag, blanks inside the brackets removed; nullptr for none.
 const CalculatorKey* FindKeyByTag(std::string_view tag);
 // The key's tag as a key writes it into the equation, with a blank on either side.
-std::string TagSegment(KeyId id);
+const std::string& TagSegment(KeyId id);
 
 } // namespace tarvo

@@ -170,6 +170,7 @@ private:
     struct ReplayState;
     void ReplayEquation();
     void ReplayToken(ReplayState& state, const RecalcToken& token);
+    void ReplayNumberKey(ReplayState& state, const RecalcToken& token);
     void ReplayOperator(const ReplayState& state, char symbol);
     void LoadPendingCalculation();
     void ShowReplayedText();

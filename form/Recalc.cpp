@@ -114,7 +114,6 @@ void CCalculatorView::FinishReplayedEquations() {
 }
 
 void CCalculatorView::ReplayToken(ReplayState& state, const RecalcToken& token) {
-    const bool numberKeys = !state.afterEquals;
     switch (token.kind) {
     case RecalcTokenKind::Nothing:
         return;
@@ -122,23 +121,11 @@ void CCalculatorView::ReplayToken(ReplayState& state, const RecalcToken& token) 
         state = {};
         return;
     case RecalcTokenKind::Digit:
-        if (numberKeys) {
-            OnDigit(token.character - '0');
-            if (state.negativePending && token.character != '0')
-                state.applySign = true;
-        }
-        return;
     case RecalcTokenKind::Point:
-        if (numberKeys)
-            OnDecimalPoint();
-        return;
     case RecalcTokenKind::Exponent:
-        if (numberKeys)
-            OnExponent();
-        return;
     case RecalcTokenKind::Sign:
-        if (numberKeys)
-            state.negativePending = true;
+        if (!state.afterEquals)
+            ReplayNumberKey(state, token);
         return;
     case RecalcTokenKind::Operator:
         ReplayOperator(state, token.character);
@@ -159,6 +146,25 @@ void CCalculatorView::ReplayToken(ReplayState& state, const RecalcToken& token) 
         return;
     case RecalcTokenKind::Unknown:
         m_host.ShowMessage("Edit Error", "Error #101 - Unrecognizable Keyboard Input");
+    }
+}
+
+// The keys of a number; after "=" the characters belong to the result and press nothing.
+void CCalculatorView::ReplayNumberKey(ReplayState& state, const RecalcToken& token) {
+    switch (token.kind) {
+    case RecalcTokenKind::Digit:
+        OnDigit(token.character - '0');
+        if (state.negativePending && token.character != '0')
+            state.applySign = true;
+        return;
+    case RecalcTokenKind::Point:
+        OnDecimalPoint();
+        return;
+    case RecalcTokenKind::Exponent:
+        OnExponent();
+        return;
+    default:
+        state.negativePending = true;
     }
 }
 

@@ -162,7 +162,7 @@ void CalculatorForm::Run(const std::function<void(CCalculatorView&)>& command) {
 
 void CalculatorForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBackground(painter, rect(), m_view.m_crBackground, m_view.m_nBackgroundHatch);
+    PaintBackground(painter, rect(), m_view.m_background);
     const QString& status = m_host.ParenStatus();
     if (status.isEmpty())
         return;

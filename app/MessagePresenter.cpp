@@ -1,5 +1,7 @@
 #include "MessagePresenter.h"
 
+#include "DisplayText.h"
+
 #include <QMessageBox>
 
 namespace tarvo {
@@ -18,10 +20,7 @@ MessageAnswer ShowMessageBox(QWidget* owner, const QString& title, const QString
 
 MessageAnswer PresentedMessages::ShowMessage(const std::string& title, const std::string& text,
                                              MessageButtons buttons) {
-    const auto convert = [](const std::string& s) {
-        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-    };
-    return m_presenter(m_owner, convert(title), convert(text), buttons);
+    return m_presenter(m_owner, ToQString(title), ToQString(text), buttons);
 }
 
 } // namespace tarvo

@@ -67,7 +67,7 @@ CHexToolDlg::CHexToolDlg(ISettingsStore& settings, QWidget* parent)
     CreateDialogButtons(units);
     CreateKeyboard();
     SetTabOrder();
-    UseBackgroundForStatics(*this, m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
+    UseBackgroundForStatics(*this, m_tool.m_background);
     m_host.Attach({this, m_pDisplay, m_pHex, m_pDecimal, m_pBinary, m_buttons.at(kByteOrderKeyId),
                    m_pHexLimit});
 }
@@ -206,7 +206,7 @@ void CHexToolDlg::NewCaption(const QString& text, const QRect& above) {
 
 void CHexToolDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBackground(painter, rect(), m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
+    PaintBackground(painter, rect(), m_tool.m_background);
 }
 
 bool CHexToolDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -79,7 +79,7 @@ MessageAnswer FormHost::ShowMessage(const std::string& title, const std::string&
     Flush(); // the box shows over the state that caused it
     // Before the window exists (a document that cannot be opened at start) the box stands alone.
     QWidget* owner = m_controls.form ? m_controls.form->window() : nullptr;
-    return m_presenter(owner, ToQString(title), ToQString(text), buttons);
+    return Present(m_presenter, owner, title, text, buttons);
 }
 
 void FormHost::Beep() {

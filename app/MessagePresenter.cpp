@@ -18,9 +18,9 @@ MessageAnswer ShowMessageBox(QWidget* owner, const QString& title, const QString
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-MessageAnswer PresentedMessages::ShowMessage(const std::string& title, const std::string& text,
-                                             MessageButtons buttons) {
-    return m_presenter(m_owner, ToQString(title), ToQString(text), buttons);
+MessageAnswer Present(const MessagePresenter& presenter, QWidget* owner, const std::string& title,
+                      const std::string& text, MessageButtons buttons) {
+    return presenter(owner, ToQString(title), ToQString(text), buttons);
 }
 
 } // namespace tarvo

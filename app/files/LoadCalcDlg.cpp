@@ -133,7 +133,7 @@ QString CLoadCalcDlg::FieldText(BrowserField field) const {
 
 MessageAnswer CLoadCalcDlg::ShowMessage(const std::string& title, const std::string& text,
                                         MessageButtons buttons) {
-    return PresentedMessages(m_presenter, this).ShowMessage(title, text, buttons);
+    return Present(m_presenter, this, title, text, buttons);
 }
 
 void CLoadCalcDlg::ShowField(BrowserField field, const std::string& text) {

@@ -11,7 +11,7 @@ namespace tarvo {
 
 MessageAnswer HexDialogHost::ShowMessage(const std::string& title, const std::string& text,
                                          MessageButtons buttons) {
-    return m_presenter(m_controls.owner, ToQString(title), ToQString(text), buttons);
+    return Present(m_presenter, m_controls.owner, title, text, buttons);
 }
 
 // Texts set by the program emit no textEdited, so they do not come back as the user's typing.

@@ -8,6 +8,9 @@
 
 #include <QMenuBar>
 
+#include <algorithm>
+#include <iterator>
+
 namespace tarvo {
 
 namespace {

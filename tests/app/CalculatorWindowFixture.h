@@ -3,6 +3,7 @@
 #pragma once
 
 #include "IniSettingsStore.h"
+#include "Keypad.h"
 #include "MainFrame.h"
 #include "RecordedPresenter.h"
 
@@ -25,10 +26,6 @@ QT_END_NAMESPACE
 namespace tarvo::test {
 
 using Id = CommandId;
-
-// Key ids of the digits and operators the tests press.
-enum : int { K2 = 1003, K3 = 1004, K4 = 1005, K5 = 1006, K7 = 1008, K0 = 1011 };
-enum : int { ADD = 1013, MUL = 1014, DIV = 1015, EQUALS = 1019, RC = 1053, ANGLE = 1043 };
 
 class CalculatorWindowTest : public ::testing::Test {
 protected:

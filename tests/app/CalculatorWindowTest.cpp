@@ -23,7 +23,7 @@ TEST_F(CalculatorWindowTest, AnOpenedDocumentNamesTheWindow) {
 
 TEST_F(CalculatorWindowTest, ButtonsRunTheirKeys) {
     Start();
-    Click({K2, ADD, K3, MUL, K4, EQUALS});
+    Click({kKey2, kKeyAdd, kKey3, kKeyMultiply, kKey4, kKeyEquals});
     EXPECT_EQ(Small(), "14");
     EXPECT_EQ(Large(), "2 + 3 * 4 = 14; \n");
     EXPECT_EQ(m_settings.ReadSettingString("Settings", "Current Calc"), "2 + 3 * 4 = 14; \r\n");
@@ -31,7 +31,7 @@ TEST_F(CalculatorWindowTest, ButtonsRunTheirKeys) {
 
 TEST_F(CalculatorWindowTest, KeyboardKeysRunTheirCommandsWhateverHasTheFocus) {
     StartShown();
-    QWidget* target = Form().Button(K7);
+    QWidget* target = Form().Button(kKey7);
     QTest::keyClicks(target, "2+3*4");
     QTest::keyClick(target, Qt::Key_Return);
     EXPECT_EQ(Small(), "14");
@@ -39,7 +39,7 @@ TEST_F(CalculatorWindowTest, KeyboardKeysRunTheirCommandsWhateverHasTheFocus) {
     QTest::keyClick(target, Qt::Key_Q); // square root
     EXPECT_EQ(Small(), "3");
     QTest::keyClick(target, Qt::Key_D); // angle unit
-    EXPECT_EQ(Form().Button(ANGLE)->text(), "rad");
+    EXPECT_EQ(Form().Button(kKeyAngle)->text(), "rad");
     QTest::keyClick(target, Qt::Key_L); // Clear
     EXPECT_EQ(Large(), "");
 }
@@ -47,7 +47,7 @@ TEST_F(CalculatorWindowTest, KeyboardKeysRunTheirCommandsWhateverHasTheFocus) {
 // Named keys match only with the modifiers of their table entry.
 TEST_F(CalculatorWindowTest, ShiftedNamedKeysAreNoAccelerators) {
     StartShown();
-    QWidget* target = Form().Button(K7);
+    QWidget* target = Form().Button(kKey7);
     QTest::keyClicks(target, "12+3");
     QTest::keyClick(target, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(target, Qt::Key_Backspace, Qt::ShiftModifier);
@@ -60,7 +60,7 @@ TEST_F(CalculatorWindowTest, ShiftedNamedKeysAreNoAccelerators) {
 
 TEST_F(CalculatorWindowTest, ShiftSInTheFocusedLargeDisplayInsertsTheSineTag) {
     StartShown();
-    Click({K2, EQUALS});
+    Click({kKey2, kKeyEquals});
     QPlainTextEdit* large = FocusLargeAt(1);
     QTest::keyClick(large, Qt::Key_S, Qt::ShiftModifier);
     // The tag, and a blank after its first character, as every insertion at the caret.
@@ -69,14 +69,14 @@ TEST_F(CalculatorWindowTest, ShiftSInTheFocusedLargeDisplayInsertsTheSineTag) {
 
 TEST_F(CalculatorWindowTest, AnEditedCalculationIsRecalculated) {
     StartShown();
-    Click({K2, ADD, K3, EQUALS});
+    Click({kKey2, kKeyAdd, kKey3, kKeyEquals});
     QPlainTextEdit* large = Form().LargeDisplay();
     large->setFocus();
     QTextCursor cursor = large->textCursor();
     cursor.setPosition(4);
     cursor.setPosition(5, QTextCursor::KeepAnchor);
     cursor.insertText("4");
-    Click({RC});
+    Click({kKeyRecalc});
     EXPECT_EQ(Large(), "2 + 4 = 6; \n");
     EXPECT_EQ(Small(), "6");
 }
@@ -88,13 +88,13 @@ TEST_F(CalculatorWindowTest, PasteIntoTheSmallDisplayBecomesTheEntry) {
     small->setFocus();
     QTest::keyClick(small, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Large(), "12.5");
-    Click({MUL, K2, EQUALS});
+    Click({kKeyMultiply, kKey2, kKeyEquals});
     EXPECT_EQ(Small(), "25");
 }
 
 TEST_F(CalculatorWindowTest, CopyTakesTheSelectionOfTheFocusedDisplay) {
     StartShown();
-    Click({K2, ADD, K3, EQUALS});
+    Click({kKey2, kKeyAdd, kKey3, kKeyEquals});
     QPlainTextEdit* large = Form().LargeDisplay();
     large->setFocus();
     large->selectAll();
@@ -104,7 +104,7 @@ TEST_F(CalculatorWindowTest, CopyTakesTheSelectionOfTheFocusedDisplay) {
 
 TEST_F(CalculatorWindowTest, MessagesGoThroughTheHostWithTheirTitles) {
     Start();
-    Click({K5, DIV, K0, EQUALS});
+    Click({kKey5, kKeyDivide, kKey0, kKeyEquals});
     ASSERT_EQ(m_boxes.messages.size(), 1u);
     EXPECT_TRUE(m_boxes.messages[0].starts_with("Tarvo 2.0 | Error - Illegal divide by zero!"));
     EXPECT_EQ(m_boxes.owners, std::vector<QWidget*>{m_frame.get()});
@@ -112,15 +112,16 @@ TEST_F(CalculatorWindowTest, MessagesGoThroughTheHostWithTheirTitles) {
 
 TEST_F(CalculatorWindowTest, TheParenthesisStatusIsPaintedOnTheForm) {
     Start();
-    Click({1029});
+    Click({kKeyOpenParen});
     EXPECT_EQ(m_host.ParenStatus(), "Open Parentheses = 1");
-    Click({1030});
+    Click({kKeyCloseParen});
     EXPECT_EQ(m_host.ParenStatus(), "");
 }
 
 TEST_F(CalculatorWindowTest, TheResultOfALongLineIsInViewAfterEquals) {
     StartShown();
-    QTest::keyClicks(Form().Button(K7), "123456789+987654321*2-55555555+4444444444/7+1234567*3=");
+    QTest::keyClicks(Form().Button(kKey7),
+                     "123456789+987654321*2-55555555+4444444444/7+1234567*3=");
     QPlainTextEdit* large = Form().LargeDisplay();
     QTextCursor lineEnd(large->document());
     lineEnd.setPosition(static_cast<int>(Large().indexOf(';')) + 1);
@@ -132,7 +133,7 @@ TEST_F(CalculatorWindowTest, TheResultOfALongLineIsInViewAfterEquals) {
 
 TEST_F(CalculatorWindowTest, F9InTheFocusedLargeDisplayInsertsTheSignChangeAtTheCaret) {
     StartShown();
-    Click({K2, EQUALS});
+    Click({kKey2, kKeyEquals});
     QPlainTextEdit* large = FocusLargeAt(1);
     QTest::keyClick(large, Qt::Key_F9);
     EXPECT_EQ(Large(), "2  [neg]  = 2; \n");
@@ -159,7 +160,7 @@ double Distance(const QColor& a, const QColor& b) {
 // The "on" state shows at a glance: the key turns to the selection colour.
 TEST_F(CalculatorWindowTest, TheHypKeyTakesTheSelectionColourWhileOn) {
     StartShown();
-    QAbstractButton* hyp = Form().Button(1049);
+    QAbstractButton* hyp = Form().Button(kKeyHyperbolic);
     const QColor selection = hyp->palette().color(QPalette::Highlight);
     const double off = Distance(Average(hyp->grab().toImage()), selection);
     QTest::keyClick(hyp, Qt::Key_H);
@@ -184,7 +185,7 @@ template <class Ink> int InkHeight(const QImage& image, Ink ink) {
 // Icon letters as tall and as dark as the captions, the key badge's letter as tall too.
 TEST_F(CalculatorWindowTest, KeyIconsAndTheirBadgesMatchTheCaptionFont) {
     Start();
-    QAbstractButton* store = Form().Button(1022); // MS
+    QAbstractButton* store = Form().Button(kKeyMemoryStore); // MS
     const double capital = QFontMetricsF(store->font()).capHeight();
     const QImage plain = store->icon().pixmap(store->iconSize()).toImage();
     const auto dark = [](const QColor& c) { return c.alpha() > 128 && c.lightness() < 96; };
@@ -217,7 +218,7 @@ TEST_F(CalculatorWindowTest, TheDisplaysMenusCopyAndPasteAsTheKeysDo) {
     EXPECT_FALSE(item(*small, "&Copy")->isEnabled()); // nothing selected
     item(*small, "&Paste")->trigger();
     EXPECT_EQ(Large(), "12.5");
-    Click({MUL, K2, EQUALS});
+    Click({kKeyMultiply, kKey2, kKeyEquals});
     std::unique_ptr<QMenu> large(Form().DisplayMenu(Form().LargeDisplay()));
     item(*large, "Select &All")->trigger();
     large.reset(Form().DisplayMenu(Form().LargeDisplay()));

@@ -26,7 +26,7 @@ TEST_F(CalculatorWindowTest, FirstStartShowsTheDefaults) {
         EXPECT_FALSE(Checked(unchecked)) << static_cast<int>(unchecked);
     EXPECT_TRUE(Checked(Id::NoPattern));
     EXPECT_EQ(Form().View().m_background.m_crBackground, 6579300u);
-    EXPECT_EQ(Form().Button(ANGLE)->text(), "deg");
+    EXPECT_EQ(Form().Button(kKeyAngle)->text(), "deg");
     EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
     EXPECT_EQ(Large(), "");
 }
@@ -52,7 +52,7 @@ TEST_F(CalculatorWindowTest, StartRestoresTheStoredSettingsAndLastCalculation) {
 // while the menu bar is in keyboard mode choose menus, not keys.
 TEST_F(CalculatorWindowTest, TheMenuBarBorrowsTheFocusWithoutEndingAnEdit) {
     StartShown();
-    Click({K2, EQUALS});
+    Click({kKey2, kKeyEquals});
     QPlainTextEdit* large = Form().LargeDisplay();
     large->setFocus(Qt::MouseFocusReason);
     ASSERT_EQ(Form().View().m_bLargeDisplayFocus, 1);
@@ -66,19 +66,19 @@ TEST_F(CalculatorWindowTest, TheMenuBarBorrowsTheFocusWithoutEndingAnEdit) {
 
 TEST_F(CalculatorWindowTest, CaptionsSwitchBetweenPlainAndKeyNames) {
     Start();
-    const qint64 plainIcon = Form().Button(ADD)->icon().cacheKey();
+    const qint64 plainIcon = Form().Button(kKeyAdd)->icon().cacheKey();
     Trigger(Id::ShowAcceleratorKeys);
     EXPECT_TRUE(Checked(Id::ShowAcceleratorKeys));
-    EXPECT_EQ(Form().Button(1001)->text(), "&1");
-    EXPECT_EQ(Form().Button(1010)->text(), "&9");
-    EXPECT_EQ(Form().Button(1042)->text(), "^&sin");
-    EXPECT_EQ(Form().Button(ANGLE)->text(), "&deg");
-    EXPECT_NE(Form().Button(ADD)->icon().cacheKey(), plainIcon);
+    EXPECT_EQ(Form().Button(kKey1)->text(), "&1");
+    EXPECT_EQ(Form().Button(kKey9)->text(), "&9");
+    EXPECT_EQ(Form().Button(kKeySin)->text(), "^&sin");
+    EXPECT_EQ(Form().Button(kKeyAngle)->text(), "&deg");
+    EXPECT_NE(Form().Button(kKeyAdd)->icon().cacheKey(), plainIcon);
     Trigger(Id::ShowAcceleratorKeys);
-    EXPECT_EQ(Form().Button(1001)->text(), "1");
-    EXPECT_EQ(Form().Button(1010)->text(), "9");
-    EXPECT_EQ(Form().Button(ANGLE)->text(), "deg");
-    EXPECT_EQ(Form().Button(ADD)->icon().cacheKey(), plainIcon);
+    EXPECT_EQ(Form().Button(kKey1)->text(), "1");
+    EXPECT_EQ(Form().Button(kKey9)->text(), "9");
+    EXPECT_EQ(Form().Button(kKeyAngle)->text(), "deg");
+    EXPECT_EQ(Form().Button(kKeyAdd)->icon().cacheKey(), plainIcon);
 }
 
 TEST_F(CalculatorWindowTest, PrecisionItemsCheckAndStoreWithTheirToggleRule) {
@@ -131,7 +131,7 @@ TEST_F(CalculatorWindowTest, PatternAndColorChoicesAreStored) {
 TEST_F(CalculatorWindowTest, ExitStoresTheLastCalculationWhenRemembered) {
     Start();
     Trigger(Id::RememberLastCalculation);
-    Click({K7, EQUALS});
+    Click({kKey7, kKeyEquals});
     Trigger(Id::Exit);
     EXPECT_EQ(Stored("Save Last"), 1);
     EXPECT_EQ(m_settings.ReadSettingString("Settings", "Last Calc"), "7 = 7; \r\n");
@@ -139,7 +139,7 @@ TEST_F(CalculatorWindowTest, ExitStoresTheLastCalculationWhenRemembered) {
 
 TEST_F(CalculatorWindowTest, ExitWithoutRememberingStoresOnlyTheChoice) {
     Start();
-    Click({K7, EQUALS});
+    Click({kKey7, kKeyEquals});
     m_frame->close();
     EXPECT_EQ(Stored("Save Last"), 0);
     EXPECT_EQ(m_settings.ReadSettingString("Settings", "Last Calc", "none"), "none");

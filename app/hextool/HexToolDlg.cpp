@@ -5,6 +5,7 @@
 #include "HexHelpDlg.h"
 #include "HexKeypad.h"
 #include "HexLengthLimit.h"
+#include "KeyButton.h"
 #include "KeypadKeyboard.h"
 #include "MenuFocus.h"
 #include "TabOrder.h"
@@ -90,10 +91,7 @@ void CHexToolDlg::CreateCalculator(const DialogUnits& units) {
     m_pDisplay->setAccessibleDescription("The hex number being typed, or the result");
     for (const HexKey& key : HexKeys()) {
         auto* button = new QPushButton(key.caption, this);
-        button->setGeometry(units.Rect(key.rect));
-        button->setAccessibleName(key.name);
-        button->setAccessibleDescription(key.prompt);
-        button->setToolTip(key.prompt);
+        PlaceKeyButton(*button, key, units);
         connect(button, &QPushButton::clicked, this, [this, &key] { key.press(m_tool); });
         m_buttons[key.id] = button;
     }

@@ -3,6 +3,7 @@
 #include "Background.h"
 #include "DialogUnits.h"
 #include "DisplayText.h"
+#include "KeyButton.h"
 #include "KeypadKeyboard.h"
 #include "MenuFocus.h"
 #include "SampleDisplay.h"
@@ -127,10 +128,7 @@ void CStatisticsDlg::CreateKeys() {
     frame->setAccessibleName("Keypad");
     for (const StatisticsKey& key : StatisticsKeys()) {
         auto* button = new QPushButton(key.caption, this);
-        button->setGeometry(units.Rect(key.rect));
-        button->setAccessibleName(key.name);
-        button->setAccessibleDescription(key.prompt);
-        button->setToolTip(key.prompt);
+        PlaceKeyButton(*button, key, units);
         button->setDefault(key.id == kEnterId);
         connect(button, &QPushButton::clicked, this, [this, &key] { key.press(m_tool); });
         AddControl(key.id, button);

@@ -8,8 +8,8 @@ namespace tarvo {
 
 namespace {
 
-bool IsHatched(int hatch) {
-    return hatch >= 0 && hatch < 6;
+bool IsHatched(BackgroundHatch hatch) {
+    return hatch >= BackgroundHatch::Horizontal && hatch <= BackgroundHatch::CrossHatch;
 }
 
 // Black or white, whichever reads better on the colour, by its luma as the eye weighs red,
@@ -31,18 +31,20 @@ Rgb FromQColor(const QColor& color) {
            static_cast<Rgb>(color.blue()) << 16;
 }
 
-void PaintBackground(QPainter& painter, const QRect& area, Rgb color, int hatch) {
+void PaintBackground(QPainter& painter, const QRect& area, const Background& background) {
     static const Qt::BrushStyle styles[] = {Qt::HorPattern,   Qt::VerPattern,
                                             Qt::FDiagPattern, Qt::BDiagPattern,
                                             Qt::CrossPattern, Qt::DiagCrossPattern};
+    const BackgroundHatch hatch = background.m_nBackgroundHatch;
     const bool hatched = IsHatched(hatch);
     if (hatched)
         painter.fillRect(area, Qt::white);
-    painter.fillRect(area, QBrush(ToQColor(color), hatched ? styles[hatch] : Qt::SolidPattern));
+    painter.fillRect(area, QBrush(ToQColor(background.m_crBackground),
+                                  hatched ? styles[static_cast<int>(hatch)] : Qt::SolidPattern));
 }
 
-void UseBackgroundForStatics(QWidget& dialog, Rgb color, int hatch) {
-    const QColor background = ToQColor(color);
+void UseBackgroundForStatics(QWidget& dialog, const Background& colors) {
+    const QColor background = ToQColor(colors.m_crBackground);
     QPalette palette = dialog.palette();
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::WindowText, TextColorOn(background));
@@ -50,7 +52,7 @@ void UseBackgroundForStatics(QWidget& dialog, Rgb color, int hatch) {
     for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
         QPalette title = group->palette();
         title.setColor(QPalette::WindowText,
-                       TextColorOn(IsHatched(hatch) ? Qt::white : background));
+                       TextColorOn(IsHatched(colors.m_nBackgroundHatch) ? Qt::white : background));
         group->setPalette(title);
     }
 }

@@ -2,7 +2,7 @@
 // six hatch patterns over white.
 #pragma once
 
-#include "CalculatorHost.h"
+#include "BackgroundSetting.h"
 
 #include <QColor>
 
@@ -15,14 +15,12 @@ namespace tarvo {
 QColor ToQColor(Rgb rgb);
 Rgb FromQColor(const QColor& color);
 
-// hatch: 0 horizontal, 1 vertical, 2 decreasing diagonal, 3 increasing diagonal,
-// 4 squares, 5 cross hatch; any other value a solid fill.
-void PaintBackground(QPainter& painter, const QRect& area, Rgb color, int hatch);
+void PaintBackground(QPainter& painter, const QRect& area, const Background& background);
 
 // The colours a tool dialog gives its static texts and radio buttons: the background colour
 // behind them, and black or white text, whichever reads better on it. Group titles stand on
 // the background as it is painted: on the colour, or on the white of a hatch pattern.
-void UseBackgroundForStatics(QWidget& dialog, Rgb color, int hatch);
+void UseBackgroundForStatics(QWidget& dialog, const Background& background);
 
 // A static text or radio button filled with the background colour, so that it reads the
 // same over every pattern.

@@ -4,6 +4,7 @@
 #include "Background.h"
 #include "DialogUnits.h"
 #include "Icons.h"
+#include "KeyButton.h"
 #include "Keypad.h"
 #include "MenuFocus.h"
 #include "TabOrder.h"
@@ -112,10 +113,7 @@ void CalculatorForm::CreateKeys() {
     for (const CalculatorKey& key : CalculatorKeys()) {
         auto* button = key.kind == KeyKind::Toggle ? new ToggleKey(this) : new QPushButton(this);
         button->setObjectName(QString("key%1").arg(key.id));
-        button->setGeometry(units.Rect(key.rect));
-        button->setAccessibleName(key.name);
-        button->setAccessibleDescription(key.prompt);
-        button->setToolTip(key.prompt);
+        PlaceKeyButton(*button, key, units);
         if (key.icon) // inside the button's bevel
             button->setIconSize(KeyIconSize(font(), button->size() - QSize(6, 4)));
         button->setDefault(key.kind == KeyKind::Default);
@@ -162,7 +160,7 @@ void CalculatorForm::Run(const std::function<void(CCalculatorView&)>& command) {
 
 void CalculatorForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBackground(painter, rect(), m_view.m_crBackground, m_view.m_nBackgroundHatch);
+    PaintBackground(painter, rect(), m_view.m_background);
     const QString& status = m_host.ParenStatus();
     if (status.isEmpty())
         return;

@@ -19,8 +19,17 @@ int SequenceLength(unsigned char lead) {
 
 } // namespace
 
+QString ToQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToStdString(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
 QString ToWidgetText(const std::string& text) {
-    QString widget = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString widget = ToQString(text);
     widget.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return widget;
 }
@@ -48,8 +57,7 @@ std::string FromWidgetText(const QString& text) {
     logic.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     logic.replace(QChar::LineSeparator, QLatin1Char('\n'));
     logic.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    const QByteArray bytes = logic.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return ToStdString(logic);
 }
 
 int WidgetLength(const std::string& text, std::size_t from, std::size_t to) {

@@ -8,6 +8,11 @@
 
 namespace tarvo {
 
+// UTF-8 bytes and Unicode text, line ends as they are.
+QString ToQString(const std::string& text);
+std::string ToStdString(const QString& text);
+
+// Texts with their line ends changed between CR LF and line feeds.
 QString ToWidgetText(const std::string& text);
 std::string FromWidgetText(const QString& text);
 

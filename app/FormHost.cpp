@@ -15,14 +15,6 @@
 
 namespace tarvo {
 
-namespace {
-
-QString FromBytes(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 FormHost::FormHost() : m_presenter(ShowMessageBox) {}
 
 FormHost::~FormHost() = default;
@@ -87,7 +79,7 @@ MessageAnswer FormHost::ShowMessage(const std::string& title, const std::string&
     Flush(); // the box shows over the state that caused it
     // Before the window exists (a document that cannot be opened at start) the box stands alone.
     QWidget* owner = m_controls.form ? m_controls.form->window() : nullptr;
-    return m_presenter(owner, FromBytes(title), FromBytes(text), buttons);
+    return Present(m_presenter, owner, title, text, buttons);
 }
 
 void FormHost::Beep() {
@@ -145,8 +137,7 @@ int FormHost::LargeFirstVisibleLine() {
 
 std::string FormHost::SmallDisplayText() {
     Flush();
-    const QByteArray text = m_controls.small->text().toUtf8();
-    return std::string(text.constData(), static_cast<std::size_t>(text.size()));
+    return ToStdString(m_controls.small->text());
 }
 
 void FormHost::CopySmallSelection() {
@@ -172,7 +163,7 @@ void FormHost::FocusRecalcButton() {
 }
 
 void FormHost::ShowAngleMode(const std::string& caption) {
-    m_controls.angle->setText(FromBytes(caption));
+    m_controls.angle->setText(ToQString(caption));
 }
 
 void FormHost::ShowHyperbolic(bool checked) {
@@ -192,7 +183,7 @@ void FormHost::ShowCaptions(bool plain) {
 }
 
 void FormHost::ShowParenStatus(const std::string& text) {
-    m_parenStatus = FromBytes(text);
+    m_parenStatus = ToQString(text);
     m_controls.form->update();
 }
 

@@ -2,11 +2,12 @@
 #pragma once
 
 #include "CalculatorForm.h"
+#include "MainMenu.h"
 #include "SaveCommand.h"
 
 #include <QMainWindow>
 
-class QMenu;
+#include <memory>
 
 namespace tarvo {
 
@@ -15,10 +16,12 @@ public:
     CMainFrame(CCalculatorDoc& doc, FormHost& host, ISettingsStore& settings);
 
     CalculatorForm& Form() { return *m_form; }
+    ISettingsStore& Settings() { return m_settings; }
+    bool IsTopmost() const { return m_bTopmost == 1; }
     // The menu item with this command id.
-    QAction* Command(int id) const { return m_commands.value(id); }
+    QAction* Command(CommandId id) const { return m_menu->Command(id); }
     // Recomputes the check marks, as each time a menu is shown.
-    void UpdateCheckMarks();
+    void UpdateCheckMarks() { m_menu->UpdateCheckMarks(); }
 
     void OnTopmost();
     void OnSave(SaveKind kind);
@@ -30,16 +33,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct MenuItem;
-    void CreateMenus();
-    QAction* AddItem(QMenu* menu, const MenuItem& item);
     void ApplyTopmost();
 
     ISettingsStore& m_settings;
     CalculatorForm* m_form;
     int m_bTopmost = 0;
-    QHash<int, QAction*> m_commands;
-    std::vector<std::pair<QAction*, std::function<bool()>>> m_checks;
+    std::unique_ptr<MainMenu> m_menu;
 };
 
 } // namespace tarvo

@@ -1,5 +1,7 @@
 #include "MessagePresenter.h"
 
+#include "DisplayText.h"
+
 #include <QMessageBox>
 
 namespace tarvo {
@@ -16,12 +18,9 @@ MessageAnswer ShowMessageBox(QWidget* owner, const QString& title, const QString
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-MessageAnswer PresentedMessages::ShowMessage(const std::string& title, const std::string& text,
-                                             MessageButtons buttons) {
-    const auto convert = [](const std::string& s) {
-        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-    };
-    return m_presenter(m_owner, convert(title), convert(text), buttons);
+MessageAnswer Present(const MessagePresenter& presenter, QWidget* owner, const std::string& title,
+                      const std::string& text, MessageButtons buttons) {
+    return presenter(owner, ToQString(title), ToQString(text), buttons);
 }
 
 } // namespace tarvo

@@ -5,6 +5,8 @@
 
 #include "MessageBox.h"
 
+#include <string>
+
 #include <QString>
 
 #include <functional>
@@ -20,13 +22,19 @@ using MessagePresenter = std::function<MessageAnswer(QWidget* owner, const QStri
 MessageAnswer ShowMessageBox(QWidget* owner, const QString& title, const QString& text,
                              MessageButtons buttons);
 
+// A message box of the logic, through the presenter, over its owner.
+MessageAnswer Present(const MessagePresenter& presenter, QWidget* owner, const std::string& title,
+                      const std::string& text, MessageButtons buttons);
+
 // The message boxes of the logic, through a presenter, owned by one window.
 class PresentedMessages : public IMessageBox {
 public:
     PresentedMessages(MessagePresenter presenter, QWidget* owner)
         : m_presenter(std::move(presenter)), m_owner(owner) {}
     MessageAnswer ShowMessage(const std::string& title, const std::string& text,
-                              MessageButtons buttons) override;
+                              MessageButtons buttons) override {
+        return Present(m_presenter, m_owner, title, text, buttons);
+    }
 
 private:
     MessagePresenter m_presenter;

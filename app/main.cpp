@@ -3,7 +3,6 @@
 #include "CalculatorProgram.h"
 #include "CommandLine.h"
 
-#include <iostream>
 #include <variant>
 
 namespace {
@@ -26,10 +25,8 @@ User Manual).
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto parsed = cmdline::Parse(kSyntax, argc, argv, std::cout, std::cerr);
-    if (const int* exitStatus = std::get_if<int>(&parsed))
+    const auto file = cmdline::ParseFileOperand(kSyntax, argc, argv);
+    if (const int* exitStatus = std::get_if<int>(&file))
         return *exitStatus;
-    const auto& operands = std::get<cmdline::Arguments>(parsed).operands;
-    return tarvo::RunCalculator(argv[0],
-                                operands.empty() ? std::nullopt : std::optional(operands.front()));
+    return tarvo::RunCalculator(argv[0], std::get<std::optional<std::string>>(file));
 }

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <iostream>
 #include <optional>
 #include <ostream>
 #include <string_view>
@@ -93,6 +94,17 @@ private:
 std::variant<Arguments, int> Parse(const ProgramSyntax& syntax, int argc, const char* const* argv,
                                    std::ostream& out, std::ostream& err) {
     return Reader(syntax, out, err).Read(argc, argv);
+}
+
+std::variant<std::optional<std::string>, int> ParseFileOperand(const ProgramSyntax& syntax,
+                                                               int argc, const char* const* argv) {
+    auto parsed = Parse(syntax, argc, argv, std::cout, std::cerr);
+    if (const int* exitStatus = std::get_if<int>(&parsed))
+        return *exitStatus;
+    std::vector<std::string>& operands = std::get<Arguments>(parsed).operands;
+    if (operands.empty())
+        return std::nullopt;
+    return std::move(operands.front());
 }
 
 int Refuse(const ProgramSyntax& syntax, const std::string& reason, std::ostream& err) {

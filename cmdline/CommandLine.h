@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -34,6 +35,11 @@ struct Arguments {
 // help or the version went to out, 2 after a bad command line was reported on err.
 std::variant<Arguments, int> Parse(const ProgramSyntax& syntax, int argc, const char* const* argv,
                                    std::ostream& out, std::ostream& err);
+
+// For a program whose one operand is an optional FILE: FILE, or nothing when absent; or the
+// exit status as Parse gives it, with the help and the reports on standard output and error.
+std::variant<std::optional<std::string>, int> ParseFileOperand(const ProgramSyntax& syntax,
+                                                               int argc, const char* const* argv);
 
 // Reports a command line that the program refuses for a reason of its own ("NAME: REASON" and
 // the usage hint on err) and gives the exit status 2.

@@ -22,29 +22,28 @@ void CCalculatorView::OnSetBackgroundColor() {
         m_settings.WriteSettingInt(kSettingsSection, CustomColorKey(i),
                                    static_cast<int>(m_crCustomColors[i]));
     // Cancelled or not, the choice counts as made in the dialog.
-    SetBackgroundColor(chosen.value_or(m_crBackground), 1);
+    SetBackgroundColor(chosen.value_or(m_background.m_crBackground), ColorSource::Chosen);
 }
 
 void CCalculatorView::OnResetSystemColor() {
-    SetBackgroundColor(m_host.GetSystemColor(SystemColor::ButtonFace), 0);
+    SetBackgroundColor(m_host.GetSystemColor(SystemColor::ButtonFace), ColorSource::System);
 }
 
 void CCalculatorView::OnSetDesktopColor() {
-    SetBackgroundColor(m_host.GetSystemColor(SystemColor::Desktop), 2);
+    SetBackgroundColor(m_host.GetSystemColor(SystemColor::Desktop), ColorSource::Desktop);
 }
 
-void CCalculatorView::SetBackgroundColor(Rgb color, int flag) {
-    m_crBackground = color;
-    m_nColorFlag = flag;
-    m_settings.WriteSettingInt(kSettingsSection, "Background Color",
-                               static_cast<int>(m_crBackground));
-    m_settings.WriteSettingInt(kSettingsSection, "Color Flag", m_nColorFlag);
+void CCalculatorView::SetBackgroundColor(Rgb color, ColorSource source) {
+    m_background.m_crBackground = color;
+    m_background.m_nColorFlag = source;
+    m_settings.WriteSettingInt(kSettingsSection, "Background Color", static_cast<int>(color));
+    m_settings.WriteSettingInt(kSettingsSection, "Color Flag", static_cast<int>(source));
     m_host.Repaint();
 }
 
-void CCalculatorView::OnSetPattern(int hatch) {
-    m_nBackgroundHatch = hatch;
-    m_settings.WriteSettingInt(kSettingsSection, "Background Hatch", m_nBackgroundHatch);
+void CCalculatorView::OnSetPattern(BackgroundHatch hatch) {
+    m_background.m_nBackgroundHatch = hatch;
+    m_settings.WriteSettingInt(kSettingsSection, "Background Hatch", static_cast<int>(hatch));
     m_host.Repaint();
 }
 

@@ -2,18 +2,16 @@
 // headless host of the batch program implement it; the form never calls the platform.
 #pragma once
 
+#include "BackgroundSetting.h"
 #include "MessageBox.h"
 #include "TextChange.h"
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace tarvo {
 
-// A colour as the settings store it: red in the low byte, then green, then blue.
-using Rgb = std::uint32_t;
 using CustomColors = std::array<Rgb, 16>;
 
 enum class SystemColor { ButtonFace, Desktop };

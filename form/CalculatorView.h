@@ -100,7 +100,7 @@ public:
     void OnSetBackgroundColor();
     void OnResetSystemColor();
     void OnSetDesktopColor();
-    void OnSetPattern(int hatch);
+    void OnSetPattern(BackgroundHatch hatch);
 
     // Start-up reads the settings and restores the last calculation; exit stores it.
     void OnInitialUpdate();
@@ -132,9 +132,7 @@ public:
     bool m_bPlainCaptions = true;
     bool m_bPastePending = false;
     std::string m_strSmallEditText;
-    Rgb m_crBackground = 6579300;
-    int m_nColorFlag = 12632256;
-    int m_nBackgroundHatch = 6;
+    Background m_background;
     CustomColors m_crCustomColors{};
 
 private:
@@ -166,7 +164,7 @@ private:
     void ReplaceLargeText(TextSelection selection, const std::string& text);
     void InsertSignChange();
     bool SignChangeFits(std::string text, int caretPos);
-    void SetBackgroundColor(Rgb color, int flag);
+    void SetBackgroundColor(Rgb color, ColorSource source);
     struct ReplayState;
     void ReplayEquation();
     void ReplayToken(ReplayState& state, const RecalcToken& token);

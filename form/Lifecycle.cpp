@@ -17,11 +17,7 @@ void CCalculatorView::OnInitialUpdate() {
     }
     // Read after the restore, so that the replay does not click.
     ReadKeySoundSetting(base, m_settings);
-    m_crBackground = static_cast<Rgb>(m_settings.ReadSettingInt(
-        kSettingsSection, "Background Color", static_cast<int>(m_crBackground)));
-    m_nColorFlag = m_settings.ReadSettingInt(kSettingsSection, "Color Flag", m_nColorFlag);
-    m_nBackgroundHatch =
-        m_settings.ReadSettingInt(kSettingsSection, "Background Hatch", m_nBackgroundHatch);
+    m_background = ReadBackground(m_settings);
 }
 
 void CCalculatorView::OnDestroy() {

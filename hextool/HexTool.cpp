@@ -5,10 +5,7 @@
 namespace tarvo {
 
 CHexTool::CHexTool(IHexToolHost& host, ISettingsStore& settings)
-    : m_crBackground(
-          static_cast<Rgb>(settings.ReadSettingInt(kSettingsSection, "Background Color", 6579300))),
-      m_nBackgroundHatch(settings.ReadSettingInt(kSettingsSection, "Background Hatch", 6)),
-      m_host(host) {}
+    : m_background(ReadBackground(settings)), m_host(host) {}
 
 // Choosing a type converts nothing: the next key works on the new type's own values.
 void CHexTool::OnDataType(HexDataType type) {

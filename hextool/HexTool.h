@@ -3,7 +3,7 @@
 // chosen data type. The dialog calls the handlers; the host shows the state.
 #pragma once
 
-#include "CalculatorHost.h"
+#include "BackgroundSetting.h"
 #include "HexOperands.h"
 #include "HexOperator.h"
 #include "HexToolHost.h"
@@ -62,8 +62,7 @@ public:
     int m_bHexFocus = 0;
     int m_bDecimalFocus = 0;
     int m_bDisplayFocus = 0;
-    Rgb m_crBackground = 6579300;
-    int m_nBackgroundHatch = 6;
+    Background m_background;
 
 private:
     const HexDataTypeInfo& Type() const { return TypeInfo(m_nDataType); }

@@ -9,10 +9,7 @@ StatisticsTool::StatisticsTool(IStatisticsHost& host, IMessageBox& messages,
 
 void StatisticsTool::OnInitDialog() {
     m_strSample = m_settings.ReadSettingString(kSettingsSection, "Sumra1", "");
-    m_crBackground = static_cast<Rgb>(m_settings.ReadSettingInt(
-        kSettingsSection, "Background Color", static_cast<int>(m_crBackground)));
-    m_nBackgroundHatch =
-        m_settings.ReadSettingInt(kSettingsSection, "Background Hatch", m_nBackgroundHatch);
+    m_background = ReadBackground(m_settings);
     ShowSample(true);
     ComputeStatistics();
 }

@@ -2,6 +2,7 @@
 // recomputation reads it from the start. The dialog calls the handlers; the host shows state.
 #pragma once
 
+#include "BackgroundSetting.h"
 #include "MessageBox.h"
 #include "SettingsStore.h"
 #include "StatisticsHost.h"
@@ -57,8 +58,7 @@ public:
     double m_dTransferValue = 0.0;
     std::string m_strCount;
     std::array<std::string, kResultCount> m_strResults;
-    Rgb m_crBackground = 6579300;
-    int m_nBackgroundHatch = 6;
+    Background m_background;
 
 private:
     void AddKeyText(const std::string& text);

@@ -4,7 +4,6 @@
 #include "CommandLine.h"
 #include "LedraApp.h"
 
-#include <iostream>
 #include <variant>
 
 namespace {
@@ -27,15 +26,15 @@ See mirelle(1).
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto parsed = cmdline::Parse(kSyntax, argc, argv, std::cout, std::cerr);
+    const auto parsed = cmdline::ParseFileOperand(kSyntax, argc, argv);
     if (const int* exitStatus = std::get_if<int>(&parsed))
         return *exitStatus;
-    const auto& operands = std::get<cmdline::Arguments>(parsed).operands;
+    const auto& file = std::get<std::optional<std::string>>(parsed);
     // The command line, already read, is not handed to Qt.
     int qtArgc = 1;
     mirelle::CLedraApp application(qtArgc, argv);
     const std::optional<QString> document =
-        operands.empty() ? std::nullopt : std::optional(QString::fromLocal8Bit(operands.front()));
+        file ? std::optional(QString::fromLocal8Bit(*file)) : std::nullopt;
     if (!application.InitInstance(document))
         return 1;
     return mirelle::CLedraApp::exec();

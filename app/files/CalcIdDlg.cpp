@@ -1,6 +1,8 @@
 #include "CalcIdDlg.h"
 
+#include "ControlName.h"
 #include "DialogUnits.h"
+#include "DisplayText.h"
 #include "MenuFocus.h"
 
 #include <QCloseEvent>
@@ -22,11 +24,11 @@ CCalcIdDlg::CCalcIdDlg(QWidget* parent) : QDialog(parent) {
     m_edit->setGeometry(units.Rect(10, 26, 271, 14));
     m_edit->setAccessibleName("Calculation ID");
     auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("button1118");
+    ok->setObjectName(ControlName(CalcIdButton::Ok));
     ok->setGeometry(units.Rect(170, 66, 50, 14));
     ok->setDefault(true);
     auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("button1129");
+    cancel->setObjectName(ControlName(CalcIdButton::Cancel));
     cancel->setGeometry(units.Rect(231, 66, 50, 14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -39,8 +41,7 @@ CCalcIdDlg::CCalcIdDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CCalcIdDlg::TakeText() {
-    const QByteArray text = m_edit->text().toUtf8();
-    m_strCalcId.assign(text.constData(), static_cast<std::size_t>(text.size()));
+    m_strCalcId = ToStdString(m_edit->text());
 }
 
 bool CCalcIdDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,8 @@ class QLineEdit;
 
 namespace tarvo {
 
+enum class CalcIdButton : int { Ok = 1118, Cancel = 1129 };
+
 class CCalcIdDlg : public QDialog {
 public:
     explicit CCalcIdDlg(QWidget* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "CalcIdDlg.h"
 #include "CalcRecord.h"
+#include "DisplayText.h"
 #include "FileDialogFit.h"
 #include "LoadCalcDlg.h"
 #include "LoadCommand.h"
@@ -13,11 +14,6 @@
 namespace tarvo {
 
 namespace {
-
-std::string ToBytes(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 // The file dialog of the calculation file: "quenda.txt", extension "txt", the "text" filter.
 std::optional<std::string> AskFile(QWidget* parent, QFileDialog::AcceptMode mode,
@@ -33,7 +29,7 @@ std::optional<std::string> AskFile(QWidget* parent, QFileDialog::AcceptMode mode
     FitFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return ToBytes(dialog.selectedFiles().constFirst());
+    return ToStdString(dialog.selectedFiles().constFirst());
 }
 
 class DialogSaveHost final : public ISaveHost {
@@ -67,7 +63,7 @@ QString InitialSaveFile(ISettingsStore& settings) {
     const QString name = "quenda.txt";
     if (path.empty())
         return name;
-    return QFileInfo(QString::fromUtf8(path.c_str())).dir().filePath(name);
+    return QFileInfo(ToQString(path)).dir().filePath(name);
 }
 
 } // namespace
@@ -82,7 +78,7 @@ void RunLoad(CCalculatorView& view, ISettingsStore& settings, const MessagePrese
              QWidget* parent) {
     const std::string initial = settings.ReadSettingString(kSettingsSection, "Path", "");
     const std::optional<std::string> path =
-        AskFile(parent, QFileDialog::AcceptOpen, QString::fromUtf8(initial.c_str()), false);
+        AskFile(parent, QFileDialog::AcceptOpen, ToQString(initial), false);
     if (!path)
         return;
     ChooseLoadFile(settings, *path);

@@ -1,5 +1,6 @@
 #include "LoadCalcDlg.h"
 
+#include "ControlName.h"
 #include "DialogUnits.h"
 #include "DisplayText.h"
 
@@ -74,26 +75,29 @@ void CLoadCalcDlg::CreateButtons() {
     select->setGeometry(units.Rect(7, 90, 118, 42));
     auto* load = new QGroupBox("Load Calculation", this);
     load->setGeometry(units.Rect(131, 90, 118, 42));
+    using Id = LoadCalcButton;
     struct Button {
         const char* caption;
-        int id;
+        LoadCalcButton id;
         QRect rect;
         std::function<void()> press;
     };
+    // clang-format off
     const Button buttons[] = {
-        {"Next", 1120, units.Rect(14, 106, 50, 14), [this] { m_browser.OnNext(); }},
-        {"Previous", 1121, units.Rect(68, 106, 50, 14), [this] { m_browser.OnPrevious(); }},
-        {"Overwrite", 1122, units.Rect(138, 106, 50, 14), [this] { End(m_browser.OnOverwrite()); }},
-        {"Insert", 1128, units.Rect(192, 106, 50, 14), [this] { End(m_browser.OnInsert()); }},
-        {"Delete", 1127, units.Rect(262, 106, 50, 14), [this] { m_browser.OnDelete(); }},
-        {"OK", 1, units.Rect(324, 92, 54, 14), [this] { End(m_browser.OnClose()); }},
-        {"Cancel", 2, units.Rect(324, 112, 54, 14), [this] { reject(); }},
+        {"Next",      Id::Next,      units.Rect(14, 106, 50, 14),  [this] { m_browser.OnNext(); }},
+        {"Previous",  Id::Previous,  units.Rect(68, 106, 50, 14),  [this] { m_browser.OnPrevious(); }},
+        {"Overwrite", Id::Overwrite, units.Rect(138, 106, 50, 14), [this] { End(m_browser.OnOverwrite()); }},
+        {"Insert",    Id::Insert,    units.Rect(192, 106, 50, 14), [this] { End(m_browser.OnInsert()); }},
+        {"Delete",    Id::Delete,    units.Rect(262, 106, 50, 14), [this] { m_browser.OnDelete(); }},
+        {"OK",        Id::Ok,        units.Rect(324, 92, 54, 14),  [this] { End(m_browser.OnClose()); }},
+        {"Cancel",    Id::Cancel,    units.Rect(324, 112, 54, 14), [this] { reject(); }},
     };
+    // clang-format on
     for (const Button& button : buttons) {
         auto* push = new QPushButton(button.caption, this);
-        push->setObjectName(QString("button%1").arg(button.id));
+        push->setObjectName(ControlName(button.id));
         push->setGeometry(button.rect);
-        push->setDefault(button.id == 1);
+        push->setDefault(button.id == Id::Ok);
         connect(push, &QPushButton::clicked, this, button.press);
     }
 }
@@ -129,7 +133,7 @@ QString CLoadCalcDlg::FieldText(BrowserField field) const {
 
 MessageAnswer CLoadCalcDlg::ShowMessage(const std::string& title, const std::string& text,
                                         MessageButtons buttons) {
-    return PresentedMessages(m_presenter, this).ShowMessage(title, text, buttons);
+    return Present(m_presenter, this, title, text, buttons);
 }
 
 void CLoadCalcDlg::ShowField(BrowserField field, const std::string& text) {

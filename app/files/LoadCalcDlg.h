@@ -13,6 +13,16 @@ class QPlainTextEdit;
 
 namespace tarvo {
 
+enum class LoadCalcButton : int {
+    Ok = 1,
+    Cancel = 2,
+    Next = 1120,
+    Previous = 1121,
+    Overwrite = 1122,
+    Delete = 1127,
+    Insert = 1128,
+};
+
 class CLoadCalcDlg : public QDialog, public ILoadCalcHost {
 public:
     CLoadCalcDlg(ISettingsStore& settings, MessagePresenter presenter, QWidget* parent = nullptr);

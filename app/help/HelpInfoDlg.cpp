@@ -1,5 +1,6 @@
 #include "HelpInfoDlg.h"
 
+#include "DialogLabels.h"
 #include "DialogUnits.h"
 #include "Icons.h"
 
@@ -164,9 +165,7 @@ constexpr int kCancelWidth = 50;
 constexpr int kCancelHeight = 14;
 
 QLabel* NewText(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    QLabel* label = NewWrappedText(text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
@@ -253,10 +252,8 @@ void CHelpInfoDlg::CreateMisc(const DialogUnits& units, int top) {
     auto* box = new QGroupBox("Misc", this);
     box->setGeometry(units.Rect(left, top, kMiscWidth, kTitleHeight + textHeight + kBottomInset));
 
-    const int side = units.Y(kIconSide);
-    auto* icon = new QLabel(this);
-    icon->setPixmap(ApplicationIcon().pixmap(side, side));
-    icon->setGeometry(units.X(left + kInset), units.Y(contentTop), side, side);
+    NewApplicationIcon(this, QPoint(units.X(left + kInset), units.Y(contentTop)),
+                       units.Y(kIconSide));
 
     const int textLeft = left + kInset + kIconSide + kBesideGap;
     NewText("Additional Help information is available in the Tarvo User Manual", this)

@@ -1,7 +1,7 @@
 #include "HexHelpDlg.h"
 
+#include "DialogLabels.h"
 #include "DialogUnits.h"
-#include "Icons.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -55,13 +55,6 @@ constexpr int kOperationGap = 1;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
 
-QLabel* NewText(const char* text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
 
 CHexHelpDlg::CHexHelpDlg(QWidget* parent) : QDialog(parent) {
@@ -69,10 +62,7 @@ CHexHelpDlg::CHexHelpDlg(QWidget* parent) : QDialog(parent) {
     setFont(DialogFont());
     const DialogUnits units(font());
 
-    const int side = units.Y(kIconSide);
-    auto* icon = new QLabel(this);
-    icon->setPixmap(ApplicationIcon().pixmap(side, side));
-    icon->setGeometry(units.X(kMargin), units.Y(kMargin), side, side);
+    NewApplicationIcon(this, QPoint(units.X(kMargin), units.Y(kMargin)), units.Y(kIconSide));
 
     const int groupLeft = kMargin + kIconSide + kBesideGap;
     const int groupWidth = kDialogWidth - kMargin - groupLeft;
@@ -107,7 +97,7 @@ int CHexHelpDlg::CreateHints(int left, int top, int width) {
             y += units.Y(hint.indent ? kOperationGap : kHintGap);
         const int x = left + units.X(kInset + hint.indent);
         const int textWidth = left + width - units.X(kInset) - x;
-        QLabel* label = NewText(hint.text, this);
+        QLabel* label = NewWrappedText(hint.text, this);
         const int height = label->heightForWidth(textWidth);
         label->setGeometry(x, y, textWidth, height);
         y += height;

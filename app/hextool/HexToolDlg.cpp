@@ -5,6 +5,7 @@
 #include "HexHelpDlg.h"
 #include "HexKeypad.h"
 #include "HexLengthLimit.h"
+#include "KeyButton.h"
 #include "KeypadKeyboard.h"
 #include "MenuFocus.h"
 #include "TabOrder.h"
@@ -67,7 +68,7 @@ CHexToolDlg::CHexToolDlg(ISettingsStore& settings, QWidget* parent)
     CreateDialogButtons(units);
     CreateKeyboard();
     SetTabOrder();
-    UseBackgroundForStatics(*this, m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
+    UseBackgroundForStatics(*this, m_tool.m_background);
     m_host.Attach({this, m_pDisplay, m_pHex, m_pDecimal, m_pBinary, m_buttons.at(kByteOrderKeyId),
                    m_pHexLimit});
 }
@@ -90,10 +91,7 @@ void CHexToolDlg::CreateCalculator(const DialogUnits& units) {
     m_pDisplay->setAccessibleDescription("The hex number being typed, or the result");
     for (const HexKey& key : HexKeys()) {
         auto* button = new QPushButton(key.caption, this);
-        button->setGeometry(units.Rect(key.rect));
-        button->setAccessibleName(key.name);
-        button->setAccessibleDescription(key.prompt);
-        button->setToolTip(key.prompt);
+        PlaceKeyButton(*button, key, units);
         connect(button, &QPushButton::clicked, this, [this, &key] { key.press(m_tool); });
         m_buttons[key.id] = button;
     }
@@ -206,7 +204,7 @@ void CHexToolDlg::NewCaption(const QString& text, const QRect& above) {
 
 void CHexToolDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBackground(painter, rect(), m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
+    PaintBackground(painter, rect(), m_tool.m_background);
 }
 
 bool CHexToolDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,6 @@
 #include "IniSettingsStore.h"
 
+#include "DisplayText.h"
 #include "RegularFile.h"
 
 #include <QDebug>
@@ -15,10 +16,6 @@ namespace {
 
 const char* const kCompany = "Drelkin Software";
 const char* const kApplication = "Tarvo 2.0";
-
-QString FromBytes(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -39,7 +36,7 @@ QString IniSettingsStore::FilePathOf(const std::string& section) const {
     const auto separator = section.find('\\');
     if (separator == std::string::npos)
         return base + ".ini";
-    return base + "/" + FromBytes(section.substr(0, separator)) + ".ini";
+    return base + "/" + ToQString(section.substr(0, separator)) + ".ini";
 }
 
 IniSettingsStore::Location IniSettingsStore::Locate(const std::string& section,
@@ -51,7 +48,7 @@ IniSettingsStore::Location IniSettingsStore::Locate(const std::string& section,
     const auto separator = section.find('\\');
     const std::string group =
         separator == std::string::npos ? section : section.substr(separator + 1);
-    return {path, file.get(), FromBytes(group) + "/" + FromBytes(key)};
+    return {path, file.get(), ToQString(group) + "/" + ToQString(key)};
 }
 
 // A settings file that is no regular file is never opened, as a named pipe would block the

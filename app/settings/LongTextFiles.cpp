@@ -1,5 +1,6 @@
 #include "LongTextFiles.h"
 
+#include "DisplayText.h"
 #include "SettingsStore.h"
 
 #include <QAbstractEventDispatcher>
@@ -16,10 +17,6 @@ namespace tarvo {
 namespace {
 
 constexpr int kFlushMilliseconds = 1000;
-
-QString FromBytes(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::optional<std::string> ReadWhole(const QString& path) {
     QFile file(path);
@@ -49,7 +46,7 @@ bool LongTextFiles::IsLong(const std::string& section, const std::string& value)
 }
 
 QString LongTextFiles::FileOf(const std::string& key) const {
-    return m_folder + "/" + FromBytes(key) + ".txt";
+    return m_folder + "/" + ToQString(key) + ".txt";
 }
 
 std::optional<std::string> LongTextFiles::Read(const std::string& key) const {

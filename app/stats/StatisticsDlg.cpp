@@ -2,6 +2,8 @@
 
 #include "Background.h"
 #include "DialogUnits.h"
+#include "DisplayText.h"
+#include "KeyButton.h"
 #include "KeypadKeyboard.h"
 #include "MenuFocus.h"
 #include "SampleDisplay.h"
@@ -34,15 +36,6 @@ constexpr int kOkId = 1118;
 constexpr int kEnterId = 1023;
 constexpr int kTransferId = 1099;
 
-QString ToQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToBytes(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 // Positions of the logic count bytes; the widget counts UTF-16 units.
 int WidgetPosition(const std::string& text, int position) {
     const auto bytes = std::min(text.size(), static_cast<std::size_t>(std::max(position, 0)));
@@ -50,7 +43,7 @@ int WidgetPosition(const std::string& text, int position) {
 }
 
 int BytePosition(const QString& text, int position) {
-    return static_cast<int>(ToBytes(text.left(position)).size());
+    return static_cast<int>(ToStdString(text.left(position)).size());
 }
 
 } // namespace
@@ -135,10 +128,7 @@ void CStatisticsDlg::CreateKeys() {
     frame->setAccessibleName("Keypad");
     for (const StatisticsKey& key : StatisticsKeys()) {
         auto* button = new QPushButton(key.caption, this);
-        button->setGeometry(units.Rect(key.rect));
-        button->setAccessibleName(key.name);
-        button->setAccessibleDescription(key.prompt);
-        button->setToolTip(key.prompt);
+        PlaceKeyButton(*button, key, units);
         button->setDefault(key.id == kEnterId);
         connect(button, &QPushButton::clicked, this, [this, &key] { key.press(m_tool); });
         AddControl(key.id, button);
@@ -184,14 +174,14 @@ void CStatisticsDlg::showEvent(QShowEvent* event) {
     if (!m_opened) {
         m_opened = true;
         m_tool.OnInitDialog();
-        UseBackgroundForStatics(*this, m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
+        UseBackgroundForStatics(*this, m_tool.m_background);
         update();
     }
 }
 
 void CStatisticsDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBackground(painter, rect(), m_tool.m_crBackground, m_tool.m_nBackgroundHatch);
+    PaintBackground(painter, rect(), m_tool.m_background);
 }
 
 void CStatisticsDlg::closeEvent(QCloseEvent* event) {
@@ -217,7 +207,7 @@ void CStatisticsDlg::ScrollSample(int characters) {
 }
 
 std::string CStatisticsDlg::SampleText() {
-    return ToBytes(m_sample->toPlainText());
+    return ToStdString(m_sample->toPlainText());
 }
 
 TextSelection CStatisticsDlg::SampleSelection() {

@@ -1,5 +1,6 @@
 #include "StatisticsHelpDlg.h"
 
+#include "DialogLabels.h"
 #include "DialogUnits.h"
 
 #include <QLabel>
@@ -38,9 +39,7 @@ CStatisticsHelpDlg::CStatisticsHelpDlg(QWidget* parent) : QDialog(parent) {
     const int width = units.X(kTextWidth);
     int y = units.Y(kMargin);
     for (const char* text : kHelpTexts) {
-        auto* label = new QLabel(text, this);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
+        QLabel* label = NewWrappedText(text, this);
         const int height = label->heightForWidth(width);
         label->setGeometry(units.X(kMargin), y, width, height);
         y += height + units.Y(kTextGap);

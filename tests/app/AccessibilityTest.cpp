@@ -67,7 +67,7 @@ TEST_F(AccessibilityTest, IconKeysAreNamedAndDescribed) {
         EXPECT_FALSE(button->accessibleName().isEmpty()) << key.id;
         EXPECT_FALSE(button->accessibleDescription().isEmpty()) << key.id;
     }
-    EXPECT_EQ(frame.Form().Button(1021)->accessibleName(), "Square root");
+    EXPECT_EQ(frame.Form().Button(kKeySquareRoot)->accessibleName(), "Square root");
 }
 
 TEST_F(AccessibilityTest, TheToolsAndDialogsNameEveryControl) {
@@ -117,7 +117,7 @@ TEST_F(AccessibilityTest, TabMovesThroughTheCalculatorInReadingOrder) {
     const std::vector<QWidget*> chain = TabChain(form.LargeDisplay(), &form);
     ASSERT_EQ(chain.size(), CalculatorKeys().size() + 2);
     EXPECT_EQ(chain[1], form.SmallDisplay());
-    EXPECT_EQ(chain[2], form.Button(1022)); // MS beside the small display
+    EXPECT_EQ(chain[2], form.Button(kKeyMemoryStore)); // MS beside the small display
     EXPECT_TRUE(std::is_sorted(chain.begin(), chain.end(), [](QWidget* a, QWidget* b) {
         return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
     }));

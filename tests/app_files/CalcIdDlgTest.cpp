@@ -1,6 +1,7 @@
 // The Calculation ID dialog on the offscreen platform: what is typed becomes the ID, and how
 // each way of ending it is taken.
 #include "CalcIdDlg.h"
+#include "ControlName.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -33,9 +34,9 @@ void Type(QWidget* widget, const QString& text) {
     }
 }
 
-void Click(CCalcIdDlg& dialog, const char* name) {
-    auto* button = dialog.findChild<QPushButton*>(name);
-    ASSERT_NE(button, nullptr) << name;
+void Click(CCalcIdDlg& dialog, CalcIdButton id) {
+    auto* button = dialog.findChild<QPushButton*>(ControlName(id));
+    ASSERT_NE(button, nullptr) << static_cast<int>(id);
     button->click();
 }
 
@@ -48,23 +49,25 @@ struct EndingCase {
 };
 
 const EndingCase kEndingCases[] = {
-    {"OkButton", "first calc", [](CCalcIdDlg& d) { Click(d, "button1118"); }, QDialog::Accepted,
+    {"OkButton", "first calc", [](CCalcIdDlg& d) { Click(d, CalcIdButton::Ok); }, QDialog::Accepted,
      "first calc"},
     {"EnterKey", "by enter", [](CCalcIdDlg& d) { QTest::keyClick(d.Edit(), Qt::Key_Return); },
      QDialog::Accepted, "by enter"},
     {"CloseBoxSavesAsOkDoes", "closed", [](CCalcIdDlg& d) { d.close(); }, QDialog::Accepted,
      "closed"},
-    {"EmptyIdIsAccepted", "", [](CCalcIdDlg& d) { Click(d, "button1118"); }, QDialog::Accepted, ""},
+    {"EmptyIdIsAccepted", "", [](CCalcIdDlg& d) { Click(d, CalcIdButton::Ok); }, QDialog::Accepted,
+     ""},
     {"IdOverSixtyFourCharactersIsWhole", QString(70, 'a') + QString(30, 'b'),
-     [](CCalcIdDlg& d) { Click(d, "button1118"); }, QDialog::Accepted,
+     [](CCalcIdDlg& d) { Click(d, CalcIdButton::Ok); }, QDialog::Accepted,
      std::string(70, 'a') + std::string(30, 'b')},
     {"NonAsciiIdAsUtf8",
      QString::fromUtf8("Gr\xc3\xb6\xc3\x9f"
                        "e"),
-     [](CCalcIdDlg& d) { Click(d, "button1118"); }, QDialog::Accepted,
+     [](CCalcIdDlg& d) { Click(d, CalcIdButton::Ok); }, QDialog::Accepted,
      "Gr\xc3\xb6\xc3\x9f"
      "e"},
-    {"CancelButton", "x", [](CCalcIdDlg& d) { Click(d, "button1129"); }, QDialog::Rejected, ""},
+    {"CancelButton", "x", [](CCalcIdDlg& d) { Click(d, CalcIdButton::Cancel); }, QDialog::Rejected,
+     ""},
     {"EscapeKey", "x", [](CCalcIdDlg& d) { QTest::keyClick(d.Edit(), Qt::Key_Escape); },
      QDialog::Rejected, ""},
 };
@@ -97,7 +100,7 @@ TEST(CalcIdDlgTest, ChangesWhileTheEditLacksTheFocusWaitForEnter) {
     CCalcIdDlg dialog;
     ShowActive(dialog);
     QTest::keyClicks(dialog.Edit(), "typed");
-    auto* ok = dialog.findChild<QPushButton*>("button1118");
+    auto* ok = dialog.findChild<QPushButton*>(ControlName(CalcIdButton::Ok));
     ok->setFocus();
     dialog.Edit()->setText("set from elsewhere");
     EXPECT_EQ(dialog.m_strCalcId, "typed");
@@ -111,8 +114,8 @@ TEST(CalcIdDlgTest, LabelAndButtons) {
     const auto labels = dialog.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels.front()->text(), "Enter Calculation I.D. (64 characters max)");
-    const auto* ok = dialog.findChild<QPushButton*>("button1118");
-    const auto* cancel = dialog.findChild<QPushButton*>("button1129");
+    const auto* ok = dialog.findChild<QPushButton*>(ControlName(CalcIdButton::Ok));
+    const auto* cancel = dialog.findChild<QPushButton*>(ControlName(CalcIdButton::Cancel));
     ASSERT_NE(ok, nullptr);
     ASSERT_NE(cancel, nullptr);
     EXPECT_EQ(ok->text(), "OK");

@@ -2,7 +2,9 @@
 // boxes go through a presenter that answers at once.
 #include "LoadCalcDlg.h"
 #include "CalcRecord.h"
+#include "ControlName.h"
 #include "IniSettingsStore.h"
+#include "RecordedPresenter.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -29,11 +31,13 @@ const std::string kTime = "1/2/03 4:05:06";
 const std::string kA = FormatCalcRecord("A", kTime, "1 + 1 = 2; ");
 const std::string kB = FormatCalcRecord("B", kTime, "2 * 3 = 6; ");
 const std::string kC = FormatCalcRecord("C", kTime, "3 [sin]  = 0.052336; ");
-const QString kQuestion = "Warning | Are you sure you want to delete this calculation?";
+const std::string kQuestion = "Warning | Are you sure you want to delete this calculation?";
 
-void ClickButton(QWidget& dialog, int id) {
-    auto* button = dialog.findChild<QPushButton*>(QString("button%1").arg(id));
-    ASSERT_NE(button, nullptr) << id;
+using Id = LoadCalcButton;
+
+void ClickButton(QWidget& dialog, LoadCalcButton id) {
+    auto* button = dialog.findChild<QPushButton*>(ControlName(id));
+    ASSERT_NE(button, nullptr) << static_cast<int>(id);
     button->click();
 }
 
@@ -56,7 +60,7 @@ protected:
         m_dialog.open();
         ASSERT_TRUE(m_dialog.isVisible());
     }
-    void Click(int id) { ClickButton(m_dialog, id); }
+    void Click(LoadCalcButton id) { ClickButton(m_dialog, id); }
     // Calc ID, Time, Calculation, Item Count, Current Item.
     std::vector<QString> Shown() const {
         return {m_dialog.FieldText(BrowserField::CalcId), m_dialog.FieldText(BrowserField::Time),
@@ -68,15 +72,8 @@ protected:
     QTemporaryDir m_folder;
     IniSettingsStore m_settings{m_folder.path()};
     const std::string m_path = m_folder.path().toStdString() + "/calcs.txt";
-    std::vector<QString> m_messages;
-    std::vector<QWidget*> m_owners;
-    MessageAnswer m_answer = MessageAnswer::Yes;
-    CLoadCalcDlg m_dialog{m_settings, [this](QWidget* owner, const QString& title,
-                                             const QString& text, MessageButtons buttons) {
-                              m_messages.push_back(title + " | " + text);
-                              m_owners.push_back(owner);
-                              return buttons == MessageButtons::Ok ? MessageAnswer::Ok : m_answer;
-                          }};
+    test::RecordedPresenter m_boxes;
+    CLoadCalcDlg m_dialog{m_settings, m_boxes.Presenter()};
 };
 
 using Fields = std::vector<QString>;
@@ -84,15 +81,16 @@ const QString kShownTime = " 1/2/03 4:05:06 ";
 
 TEST_F(LoadCalcDlgTest, ControlsHaveTheirCaptions) {
     EXPECT_EQ(m_dialog.windowTitle(), "Load Calc");
-    const std::pair<int, const char*> buttons[] = {
-        {1120, "Next"},   {1121, "Previous"}, {1122, "Overwrite"}, {1128, "Insert"},
-        {1127, "Delete"}, {1, "OK"},          {2, "Cancel"},
+    const std::pair<LoadCalcButton, const char*> buttons[] = {
+        {Id::Next, "Next"},     {Id::Previous, "Previous"}, {Id::Overwrite, "Overwrite"},
+        {Id::Insert, "Insert"}, {Id::Delete, "Delete"},     {Id::Ok, "OK"},
+        {Id::Cancel, "Cancel"},
     };
     for (const auto& [id, caption] : buttons) {
-        const auto* button = m_dialog.findChild<QPushButton*>(QString("button%1").arg(id));
-        ASSERT_NE(button, nullptr) << id;
+        const auto* button = m_dialog.findChild<QPushButton*>(ControlName(id));
+        ASSERT_NE(button, nullptr) << caption;
         EXPECT_EQ(button->text(), caption);
-        EXPECT_EQ(button->isDefault(), id == 1) << caption;
+        EXPECT_EQ(button->isDefault(), id == Id::Ok) << caption;
     }
     QStringList labels;
     for (const QLabel* label : m_dialog.findChildren<QLabel*>())
@@ -105,14 +103,14 @@ TEST_F(LoadCalcDlgTest, FileIsReadWhenShownAndNextAndPreviousStep) {
     EXPECT_EQ(Shown(), Fields(5));
     ShowDialog();
     EXPECT_EQ(Shown(), (Fields{"A", kShownTime, "1 + 1 = 2; ", "3", "1"}));
-    Click(1120);
+    Click(Id::Next);
     EXPECT_EQ(Shown(), (Fields{"B", kShownTime, "2 * 3 = 6; ", "3", "2"}));
-    Click(1120);
-    Click(1120);
+    Click(Id::Next);
+    Click(Id::Next);
     EXPECT_EQ(Shown(), (Fields{"C", kShownTime, "3 [sin]  = 0.052336; ", "3", "3"}));
-    Click(1121);
+    Click(Id::Previous);
     EXPECT_EQ(Shown(), (Fields{"B", kShownTime, "2 * 3 = 6; ", "3", "2"}));
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(m_boxes.messages.empty());
     EXPECT_TRUE(m_dialog.isVisible());
 }
 
@@ -126,16 +124,16 @@ struct EndingCase {
 };
 
 const EndingCase kEndingCases[] = {
-    {"Overwrite", [](CLoadCalcDlg& d) { ClickButton(d, 1122); }, BrowserResult::Overwrite,
+    {"Overwrite", [](CLoadCalcDlg& d) { ClickButton(d, Id::Overwrite); }, BrowserResult::Overwrite,
      QDialog::Accepted, "2 * 3 = 6; "},
-    {"Insert", [](CLoadCalcDlg& d) { ClickButton(d, 1128); }, BrowserResult::Insert,
+    {"Insert", [](CLoadCalcDlg& d) { ClickButton(d, Id::Insert); }, BrowserResult::Insert,
      QDialog::Accepted, "2 * 3 = 6; "},
-    {"OkLoadsNothing", [](CLoadCalcDlg& d) { ClickButton(d, 1); }, BrowserResult::Closed,
+    {"OkLoadsNothing", [](CLoadCalcDlg& d) { ClickButton(d, Id::Ok); }, BrowserResult::Closed,
      QDialog::Accepted, "stale"},
     {"EnterIsOk", [](CLoadCalcDlg& d) { QTest::keyClick(&d, Qt::Key_Return); },
      BrowserResult::Closed, QDialog::Accepted, "stale"},
-    {"Cancel", [](CLoadCalcDlg& d) { ClickButton(d, 2); }, BrowserResult::Closed, QDialog::Rejected,
-     "stale"},
+    {"Cancel", [](CLoadCalcDlg& d) { ClickButton(d, Id::Cancel); }, BrowserResult::Closed,
+     QDialog::Rejected, "stale"},
     {"EscapeKey", [](CLoadCalcDlg& d) { QTest::keyClick(&d, Qt::Key_Escape); },
      BrowserResult::Closed, QDialog::Rejected, "stale"},
     {"CloseBox", [](CLoadCalcDlg& d) { d.close(); }, BrowserResult::Closed, QDialog::Rejected,
@@ -152,7 +150,7 @@ class LoadCalcDlgEndingTest : public LoadCalcDlgTest,
 TEST_P(LoadCalcDlgEndingTest, OnlyOverwriteAndInsertLoadTheFileText) {
     const EndingCase& row = GetParam();
     ShowDialog();
-    Click(1120);
+    Click(Id::Next);
     m_dialog.CalcEdit()->setPlainText("9 * 9 = 81; ");
     row.end(m_dialog);
     EXPECT_FALSE(m_dialog.isVisible());
@@ -162,7 +160,7 @@ TEST_P(LoadCalcDlgEndingTest, OnlyOverwriteAndInsertLoadTheFileText) {
     EXPECT_EQ(m_dialog.Browser().m_bInsert, row.result == BrowserResult::Insert ? 1 : 0);
     EXPECT_TRUE(m_dialog.Browser().m_pBuffer.empty());
     EXPECT_EQ(FileNow(), kA + kB + kC);
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(m_boxes.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, LoadCalcDlgEndingTest, ::testing::ValuesIn(kEndingCases),
@@ -170,21 +168,22 @@ INSTANTIATE_TEST_SUITE_P(Endings, LoadCalcDlgEndingTest, ::testing::ValuesIn(kEn
 
 TEST_F(LoadCalcDlgTest, DeleteAnsweredYesRemovesTheRecordShown) {
     ShowDialog();
-    Click(1120);
-    Click(1127);
-    EXPECT_EQ(m_messages, std::vector<QString>{kQuestion});
-    EXPECT_EQ(m_owners, std::vector<QWidget*>{&m_dialog}); // the question stands over the browser
+    Click(Id::Next);
+    Click(Id::Delete);
+    EXPECT_EQ(m_boxes.messages, std::vector<std::string>{kQuestion});
+    EXPECT_EQ(m_boxes.owners,
+              std::vector<QWidget*>{&m_dialog}); // the question stands over the browser
     EXPECT_EQ(FileNow(), kA + kC);
     EXPECT_EQ(Shown(), (Fields{"A", kShownTime, "1 + 1 = 2; ", "2", "1"}));
     EXPECT_TRUE(m_dialog.isVisible());
 }
 
 TEST_F(LoadCalcDlgTest, DeleteAnsweredNoKeepsTheFile) {
-    m_answer = MessageAnswer::No;
+    m_boxes.answer = MessageAnswer::No;
     ShowDialog();
-    Click(1120);
-    Click(1127);
-    EXPECT_EQ(m_messages, std::vector<QString>{kQuestion});
+    Click(Id::Next);
+    Click(Id::Delete);
+    EXPECT_EQ(m_boxes.messages, std::vector<std::string>{kQuestion});
     EXPECT_EQ(FileNow(), kA + kB + kC);
     EXPECT_EQ(Shown(), (Fields{"B", kShownTime, "2 * 3 = 6; ", "3", "2"}));
 }
@@ -192,11 +191,12 @@ TEST_F(LoadCalcDlgTest, DeleteAnsweredNoKeepsTheFile) {
 TEST_F(LoadCalcDlgTest, ParseErrorsAreShownOverTheOpenDialog) {
     Write(kA + "\"broken 1/2/03 {5\r\n");
     ShowDialog();
-    Click(1120);
-    const QString prefix = "Load Error | Error #109 - Parsing Error. ";
-    EXPECT_EQ(m_messages, (std::vector<QString>{
-                              prefix + "No following quotation marks found for Calculation ID",
-                              prefix + "No delimiter found for Calculation"}));
+    Click(Id::Next);
+    const std::string prefix = "Load Error | Error #109 - Parsing Error. ";
+    EXPECT_EQ(
+        m_boxes.messages,
+        (std::vector<std::string>{prefix + "No following quotation marks found for Calculation ID",
+                                  prefix + "No delimiter found for Calculation"}));
     EXPECT_EQ(Shown(), (Fields{"A", "\"broken 1/2/03 ", "1 + 1 = 2; ", "2", "1"}));
     EXPECT_TRUE(m_dialog.isVisible());
 }
@@ -205,11 +205,11 @@ TEST_F(LoadCalcDlgTest, MissingFileIsReportedAndTheDialogStaysEmpty) {
     const std::string missing = m_folder.path().toStdString() + "/missing.txt";
     m_settings.WriteSettingString("Settings", "Path", missing);
     ShowDialog();
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_TRUE(m_messages.front().startsWith("Load Error | ")) << m_messages.front().toStdString();
-    EXPECT_TRUE(m_messages.front().contains(QString::fromStdString("\"" + missing + "\"")));
+    ASSERT_EQ(m_boxes.messages.size(), 1u);
+    EXPECT_TRUE(m_boxes.messages.front().starts_with("Load Error | ")) << m_boxes.messages.front();
+    EXPECT_NE(m_boxes.messages.front().find("\"" + missing + "\""), std::string::npos);
     EXPECT_EQ(Shown(), Fields(5));
-    Click(2);
+    Click(Id::Cancel);
     EXPECT_EQ(m_dialog.Result(), BrowserResult::Closed);
 }
 

@@ -1,4 +1,5 @@
 #include "CalcLevel.h"
+#include "RecordedMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -17,21 +18,6 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 template <typename Row> std::string RowName(const testing::TestParamInfo<Row>& info) {
     return info.param.name;
 }
-
-class RecordingMessageBox : public IMessageBox {
-public:
-    struct Message {
-        std::string title;
-        std::string text;
-        MessageButtons buttons;
-    };
-    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
-                              MessageButtons buttons) override {
-        shown.push_back({title, text, buttons});
-        return MessageAnswer::Ok;
-    }
-    std::vector<Message> shown;
-};
 
 void SetPrecision(CCalcLevel& level, Precision precision) {
     level.m_shared.m_bNormalPrecision = precision == Precision::Normal;
@@ -66,8 +52,8 @@ Operands OperandsOf(const CCalcLevel& l) {
 
 class LevelTest : public testing::Test {
 protected:
-    RecordingMessageBox messages;
-    CCalcLevel level{messages};
+    test::RecordedMessages<> boxes;
+    CCalcLevel level{boxes};
 };
 
 // Feeds space-separated keys to a level the way the calculator form does. A number is typed
@@ -111,7 +97,7 @@ class PrecedenceTest : public LevelTest, public testing::WithParamInterface<Sequ
 TEST_P(PrecedenceTest, ReturnsTextOfEachOperator) {
     SetPrecision(level, GetParam().precision);
     EXPECT_EQ(Press(level, GetParam().keys), GetParam().results);
-    EXPECT_EQ(messages.shown.size(), GetParam().messages);
+    EXPECT_EQ(boxes.messages.size(), GetParam().messages);
 }
 
 const Precision N = Precision::Normal;
@@ -188,11 +174,10 @@ TEST_F(LevelTest, DivisionByZeroShowsMessageAndChangesNothing) {
     const Operands before = OperandsOf(level);
 
     EXPECT_EQ(Press(level, "="), std::vector<std::string>{""});
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].title, "Tarvo 2.0");
-    EXPECT_EQ(messages.shown[0].text,
-              "Error - Illegal divide by zero!\t\t\t\t\nRemove zero and use Recalc to correct.");
-    EXPECT_TRUE(messages.shown[0].buttons == MessageButtons::Ok);
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{"Tarvo 2.0 | Error - Illegal divide by "
+                                                       "zero!\t\t\t\t\nRemove zero and use "
+                                                       "Recalc to correct."});
+    EXPECT_TRUE(boxes.buttons == std::vector<MessageButtons>{MessageButtons::Ok});
     EXPECT_TRUE(level.m_bDivideError);
     level.m_bDivideError = false;
     EXPECT_EQ(OperandsOf(level), before);

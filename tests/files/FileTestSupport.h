@@ -5,6 +5,7 @@
 #include "CalcRecord.h"
 #include "IniSettingsStore.h"
 #include "LoadCalcBrowser.h"
+#include "RecordedMessages.h"
 
 #include <QTemporaryDir>
 
@@ -98,19 +99,9 @@ inline std::string Lines(const std::vector<std::string>& messages) {
     return text;
 }
 
-// The browser's dialog: it keeps the five displays and records every message as
-// "TITLE | TEXT"; Yes/No questions get `answer`, after `onQuestion` has run.
-class RecordingBrowserHost final : public ILoadCalcHost {
+// The browser's dialog: it keeps the five displays and records every message.
+class RecordingBrowserHost final : public RecordedMessages<ILoadCalcHost> {
 public:
-    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
-                              MessageButtons buttons) override {
-        messages.push_back(title + " | " + text);
-        if (buttons == MessageButtons::Ok)
-            return MessageAnswer::Ok;
-        if (onQuestion)
-            onQuestion();
-        return answer;
-    }
     void ShowField(BrowserField field, const std::string& text) override {
         fields[static_cast<std::size_t>(field)] = text;
         ++shown;
@@ -119,11 +110,8 @@ public:
         return fields[static_cast<std::size_t>(field)];
     }
 
-    std::vector<std::string> messages;
     std::array<std::string, 5> fields; // in the order of BrowserField
     int shown = 0;                     // ShowField calls
-    MessageAnswer answer = MessageAnswer::Yes;
-    std::function<void()> onQuestion;
 };
 
 // A temporary folder holding the settings files and the calculation files of one test.

@@ -17,23 +17,17 @@ namespace {
 
 // The two dialogs answered from the test; every file dialog shown is recorded with whether it
 // confirms overwriting.
-class RecordingSaveHost final : public ISaveHost {
+class RecordingSaveHost final : public RecordedMessages<ISaveHost> {
 public:
     std::optional<std::string> AskCalculationId() override { return id; }
     std::optional<std::string> AskSaveFile(bool confirmOverwrite) override {
         fileDialogs.push_back(confirmOverwrite);
         return file;
     }
-    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
-                              MessageButtons) override {
-        messages.push_back(title + " | " + text);
-        return MessageAnswer::Ok;
-    }
 
     std::optional<std::string> id;
     std::optional<std::string> file;
     std::vector<bool> fileDialogs;
-    std::vector<std::string> messages;
 };
 
 const std::string kOld = Record("old", "9 = 9; ");

@@ -8,8 +8,8 @@ class HexToolTest : public HexToolFixture, public ::testing::Test {};
 
 TEST_F(HexToolTest, OpensOnUnsignedLongWithTheDefaultBackground) {
     EXPECT_EQ(m_tool.m_nDataType, HexDataType::UnsignedLong);
-    EXPECT_EQ(m_tool.m_crBackground, 6579300u);
-    EXPECT_EQ(m_tool.m_nBackgroundHatch, 6);
+    EXPECT_EQ(m_tool.m_background.m_crBackground, 6579300u);
+    EXPECT_EQ(m_tool.m_background.m_nBackgroundHatch, BackgroundHatch::None);
     EXPECT_EQ(m_tool.m_dTransferValue, 0.0);
 }
 
@@ -17,8 +17,8 @@ TEST_F(HexToolTest, ReadsTheStoredBackgroundWhenItOpens) {
     m_settings.WriteSettingInt("Settings", "Background Color", 0x00FF00);
     m_settings.WriteSettingInt("Settings", "Background Hatch", 3);
     const CHexTool tool(m_host, m_settings);
-    EXPECT_EQ(tool.m_crBackground, 0x00FF00u);
-    EXPECT_EQ(tool.m_nBackgroundHatch, 3);
+    EXPECT_EQ(tool.m_background.m_crBackground, 0x00FF00u);
+    EXPECT_EQ(tool.m_background.m_nBackgroundHatch, BackgroundHatch::IncreasingDiagonal);
 }
 
 TEST_F(HexToolTest, TransferTakesTheNumericValueOfTheDecimalText) {

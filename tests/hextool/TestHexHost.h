@@ -3,24 +3,13 @@
 #pragma once
 
 #include "HexControlTexts.h"
-
-#include <vector>
+#include "RecordedMessages.h"
 
 namespace tarvo::test {
 
-class RecordedMessages : public IMessageBox {
+class TestHexHost final : public RecordedMessages<>, public HexControlTexts {
 public:
-    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
-                              MessageButtons) override {
-        messages.push_back(title + " | " + text);
-        return MessageAnswer::Ok;
-    }
-    std::vector<std::string> messages;
-};
-
-class TestHexHost final : public RecordedMessages, public HexControlTexts {
-public:
-    TestHexHost() : HexControlTexts(static_cast<RecordedMessages&>(*this)) {}
+    TestHexHost() : HexControlTexts(static_cast<RecordedMessages<>&>(*this)) {}
     using HexControlTexts::ShowMessage;
 };
 

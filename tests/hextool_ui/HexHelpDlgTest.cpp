@@ -1,4 +1,5 @@
 #include "HexHelpDlg.h"
+#include "GoldenTexts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -9,41 +10,24 @@
 namespace tarvo {
 namespace {
 
-const char* const kHints[] = {
-    "Nixet is divided into two functional sections, Hex Calculator and Hex Converter.",
-    "The Hex Calculator only functions with integral data types such as short, long, and "
-    "chars.  It does not function with reals such as floats or doubles. ",
-    "The Hex Converter can convert between Hex and Decimal or Decimal and Hex for all integral "
-    "types but will only convert from Decimal to Hex for real types.",
-    "Transfer - transfers the decimal display value to the Memory Transfer (XF)",
-    "Button Operations :",
-    "CLR  Clears display to start new calculation",
-    "%  Modulus operator",
-    "~ Complement operator",
-    "^  Exclusive OR operator",
-    "&  Bitwise AND operator",
-    "|  Bitwise OR operator",
-    "<<  Shift Left operator,  >>  Shift Right operator",
-    "=  Equal, displays total or subtotal",
-    "Mot/Int switches between Big Endian (Motorola or Raw) data storage format and Little "
-    "Endian (Intel) format.",
-};
-
 bool ShowsWhole(const QLabel* label) {
     return label->heightForWidth(label->width()) <= label->height();
 }
 
 TEST(HexHelpDlgTest, ShowsEveryHintWholeInItsFrameInOrder) {
+    const std::vector<std::string> hints = test::ReadGoldenTexts("HexHelpDlg.txt")[""];
+    ASSERT_EQ(hints.size(), 14u);
     CHexHelpDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), "Nixet Help");
     const QList<QGroupBox*> frames = dialog.findChildren<QGroupBox*>();
     ASSERT_EQ(frames.size(), 1);
     EXPECT_EQ(frames[0]->title(), " Hints and Instructions ");
     int top = frames[0]->geometry().top();
-    for (const char* hint : kHints) {
+    for (const std::string& hint : hints) {
         SCOPED_TRACE(hint);
         const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
-        const auto label = std::ranges::find_if(labels, [&](auto* l) { return l->text() == hint; });
+        const auto label =
+            std::ranges::find_if(labels, [&](auto* l) { return l->text().toStdString() == hint; });
         ASSERT_NE(label, labels.end());
         EXPECT_EQ((*label)->textFormat(), Qt::PlainText);
         EXPECT_TRUE(frames[0]->geometry().contains((*label)->geometry()));

@@ -4,6 +4,7 @@
 #include "Background.h"
 #include "HexLengthLimit.h"
 #include "IniSettingsStore.h"
+#include "RecordedPresenter.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -35,12 +36,7 @@ class HexToolDlgTest : public ::testing::Test {
 protected:
     CHexToolDlg& Open() {
         m_dialog = std::make_unique<CHexToolDlg>(m_settings);
-        m_dialog->SetMessagePresenter(
-            [this](QWidget* owner, const QString& title, const QString& text, MessageButtons) {
-                m_messages.push_back(title + " | " + text);
-                m_owners.push_back(owner);
-                return MessageAnswer::Ok;
-            });
+        m_dialog->SetMessagePresenter(m_boxes.Presenter());
         return *m_dialog;
     }
     CHexToolDlg& OpenShown() {
@@ -67,8 +63,7 @@ protected:
     QTemporaryDir m_folder;
     IniSettingsStore m_settings{m_folder.path()};
     std::unique_ptr<CHexToolDlg> m_dialog;
-    std::vector<QString> m_messages;
-    std::vector<QWidget*> m_owners;
+    test::RecordedPresenter m_boxes;
 };
 
 TEST_F(HexToolDlgTest, OpensOnUnsignedLongWithEmptyDisplays) {
@@ -106,9 +101,9 @@ TEST_F(HexToolDlgTest, KeysUnderARealTypeShowTheMessage) {
     CHexToolDlg& dialog = Open();
     dialog.DataTypeButton(HexDataType::Double)->click();
     Click({K5});
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0], "ERROR | Must select Integral Data Type for this function.");
-    EXPECT_EQ(m_owners, std::vector<QWidget*>{&dialog});
+    EXPECT_EQ(m_boxes.messages, std::vector<std::string>{
+                                    "ERROR | Must select Integral Data Type for this function."});
+    EXPECT_EQ(m_boxes.owners, std::vector<QWidget*>{&dialog});
     EXPECT_EQ(Display(), "");
 }
 

@@ -55,10 +55,15 @@ TEST(DamagedSettingsWindowsTest, TheCalculatorWindowStartsFromEveryTruncation) {
         QApplication::processEvents();
         EXPECT_TRUE(frame.isVisible()) << "cut at " << length;
         EXPECT_EQ(frame.windowTitle(), "Drelkin Software - Tarvo 2.0");
-        const tarvo::CCalculatorView& view = frame.Form().View();
-        EXPECT_TRUE(view.m_nBackgroundHatch == 5 || view.m_nBackgroundHatch == 6)
+        const tarvo::Background& background = frame.Form().View().m_background;
+        using Hatch = tarvo::BackgroundHatch;
+        EXPECT_TRUE(background.m_nBackgroundHatch == Hatch::CrossHatch ||
+                    background.m_nBackgroundHatch == Hatch::None)
             << "cut at " << length;
-        EXPECT_TRUE(view.m_nColorFlag == 1 || view.m_nColorFlag == 12632256) << "cut at " << length;
+        using Source = tarvo::ColorSource;
+        EXPECT_TRUE(background.m_nColorFlag == Source::Chosen ||
+                    background.m_nColorFlag == Source::NotSet)
+            << "cut at " << length;
         // A calculation after whatever was restored.
         frame.Form().View().OnClear();
         for (const int key : {1010, 1015, 1005, 1019}) // 9 / 4 =

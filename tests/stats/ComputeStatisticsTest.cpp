@@ -63,14 +63,14 @@ TEST_F(StatisticsToolTest, AHundredAndFirstNumberIsRefused) {
     Open(hundred);
     const std::string before = Shown();
     Act("5 Enter Enter");
-    EXPECT_EQ(m_messages.m_shown,
+    EXPECT_EQ(m_messages.messages,
               std::vector<std::string>(2, "Warning Message | Maximum number of inputs exceeded"));
     EXPECT_EQ(Sample(), hundred + "5, , ");
     EXPECT_EQ(Shown(), before);
     EXPECT_EQ(Stored(), hundred);
 
     Act("[" + Numbers(2, 100) + "5, ] Enter");
-    EXPECT_EQ(m_messages.m_shown.size(), 2u);
+    EXPECT_EQ(m_messages.messages.size(), 2u);
     EXPECT_EQ(Sample(), Numbers(2, 100) + "5, "); // the comma of the kept number dropped
     EXPECT_EQ(m_tool.m_dSum, 5054.0);
     EXPECT_EQ(Stored(), Sample());
@@ -79,14 +79,14 @@ TEST_F(StatisticsToolTest, AHundredAndFirstNumberIsRefused) {
 // A stray comma read before the number too many goes; the text after that number stays.
 TEST_F(StatisticsToolTest, ReadingStopsAtTheNumberTooMany) {
     Open("1, , " + Numbers(2, 101) + ", , 7, ");
-    EXPECT_EQ(m_messages.m_shown.size(), 1u);
+    EXPECT_EQ(m_messages.messages.size(), 1u);
     EXPECT_EQ(Sample(), Numbers(1, 101) + ", , 7, ");
 }
 
 TEST_F(StatisticsToolTest, TheLastEnteredOrClearedSampleAndTheAppearanceAreRead) {
     Open();
-    EXPECT_EQ(m_tool.m_crBackground, 6579300u);
-    EXPECT_EQ(m_tool.m_nBackgroundHatch, 6);
+    EXPECT_EQ(m_tool.m_background.m_crBackground, 6579300u);
+    EXPECT_EQ(m_tool.m_background.m_nBackgroundHatch, BackgroundHatch::None);
     Act("2 Enter 4 Enter 9");
     m_settings.WriteSettingInt("Settings", "Background Color", 0x00FF80);
     m_settings.WriteSettingInt("Settings", "Background Hatch", 3);
@@ -98,8 +98,8 @@ TEST_F(StatisticsToolTest, TheLastEnteredOrClearedSampleAndTheAppearanceAreRead)
     later.OnInitDialog();
     EXPECT_EQ(host.SampleText(), "2, 4, ");
     EXPECT_EQ(later.m_strCount, "2");
-    EXPECT_EQ(later.m_crBackground, 0x00FF80u);
-    EXPECT_EQ(later.m_nBackgroundHatch, 3);
+    EXPECT_EQ(later.m_background.m_crBackground, 0x00FF80u);
+    EXPECT_EQ(later.m_background.m_nBackgroundHatch, BackgroundHatch::IncreasingDiagonal);
     Act("CLR 5");
     EXPECT_EQ(IniSettingsStore(m_folder.path()).ReadSettingString("Settings", "Sumra1", "?"), "");
 }

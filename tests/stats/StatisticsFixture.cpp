@@ -6,12 +6,6 @@
 
 namespace tarvo {
 
-MessageAnswer RecordedMessages::ShowMessage(const std::string& title, const std::string& text,
-                                            MessageButtons) {
-    m_shown.push_back(title + " | " + text);
-    return MessageAnswer::Ok;
-}
-
 void StatisticsFixture::Open(const std::string& stored) {
     m_settings.WriteSettingString("Settings", "Sumra1", stored);
     m_tool.OnInitDialog();

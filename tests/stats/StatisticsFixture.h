@@ -4,6 +4,7 @@
 
 #include "HeadlessStatisticsHost.h"
 #include "IniSettingsStore.h"
+#include "RecordedMessages.h"
 #include "StatisticsTool.h"
 
 #include <QTemporaryDir>
@@ -13,13 +14,6 @@
 #include <vector>
 
 namespace tarvo {
-
-class RecordedMessages : public IMessageBox {
-public:
-    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
-                              MessageButtons buttons) override;
-    std::vector<std::string> m_shown; // "title | text"
-};
 
 class StatisticsFixture {
 protected:
@@ -38,7 +32,7 @@ protected:
 
     QTemporaryDir m_folder;
     IniSettingsStore m_settings{m_folder.path()};
-    RecordedMessages m_messages;
+    test::RecordedMessages<> m_messages;
     HeadlessStatisticsHost m_host;
     StatisticsTool m_tool{m_host, m_messages, m_settings};
 };

@@ -32,7 +32,7 @@ protected:
 
     QTemporaryDir m_folder;
     IniSettingsStore m_settings{m_folder.path()};
-    RecordedMessages m_messages;
+    test::RecordedMessages<> m_messages;
     std::ostringstream m_out;
     std::unique_ptr<StatisticsSurface> m_surface;
 };

@@ -3,6 +3,7 @@
 #include "StatisticsDlg.h"
 #include "DialogUnits.h"
 #include "IniSettingsStore.h"
+#include "RecordedPresenter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -44,13 +45,7 @@ class StatisticsDlgTest : public ::testing::Test {
 protected:
     CStatisticsDlg& Open(const std::string& stored = "") {
         m_settings.WriteSettingString("Settings", "Sumra1", stored);
-        m_dialog = std::make_unique<CStatisticsDlg>(
-            m_settings,
-            [this](QWidget* owner, const QString& title, const QString& text, MessageButtons) {
-                m_messages.push_back(title + " | " + text);
-                m_owners.push_back(owner);
-                return MessageAnswer::Ok;
-            });
+        m_dialog = std::make_unique<CStatisticsDlg>(m_settings, m_boxes.Presenter());
         m_dialog->show();
         m_dialog->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(m_dialog.get()));
@@ -71,8 +66,7 @@ protected:
 
     QTemporaryDir m_folder;
     IniSettingsStore m_settings{m_folder.path()};
-    std::vector<QString> m_messages;
-    std::vector<QWidget*> m_owners;
+    test::RecordedPresenter m_boxes;
     std::unique_ptr<CStatisticsDlg> m_dialog;
 };
 
@@ -198,9 +192,9 @@ TEST_F(StatisticsDlgTest, TheLimitIsReportedInAMessageBox) {
         sample += "1, ";
     Open(sample);
     Click({K2, ENTER});
-    EXPECT_EQ(m_messages,
-              std::vector<QString>{"Warning Message | Maximum number of inputs exceeded"});
-    EXPECT_EQ(m_owners, std::vector<QWidget*>{m_dialog.get()});
+    EXPECT_EQ(m_boxes.messages,
+              std::vector<std::string>{"Warning Message | Maximum number of inputs exceeded"});
+    EXPECT_EQ(m_boxes.owners, std::vector<QWidget*>{m_dialog.get()});
     EXPECT_EQ(Count(), "100");
 }
 

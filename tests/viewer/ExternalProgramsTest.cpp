@@ -3,6 +3,7 @@
 #include "ExternalPrograms.h"
 #include "IniSettingsStore.h"
 #include "LedraView.h"
+#include "RecordedMessages.h"
 #include "ViewerMainFrame.h"
 #include "ViewerSettings.h"
 #include "ViewerTestFiles.h"
@@ -13,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
 namespace tarvo {
@@ -22,16 +22,6 @@ namespace {
 using mirelle::WaitForRecord;
 using mirelle::WriteRecordingScript;
 using mirelle::WriteTextFile;
-
-class RecordedMessages : public IMessageBox {
-public:
-    MessageAnswer ShowMessage(const std::string& title, const std::string& text,
-                              MessageButtons) override {
-        shown.emplace_back(title, text);
-        return MessageAnswer::Ok;
-    }
-    std::vector<std::pair<std::string, std::string>> shown;
-};
 
 class ExternalProgramsTest : public ::testing::Test {
 protected:
@@ -133,15 +123,15 @@ TEST_F(ExternalProgramsTest, ConverterStartsPellixOrSaysItCannot) {
         }
         UsePath(path.path());
 
-        RecordedMessages messages;
-        EXPECT_EQ(StartConverter(messages), row.started) << row.name;
+        test::RecordedMessages<> boxes;
+        EXPECT_EQ(StartConverter(boxes), row.started) << row.name;
         if (row.started) {
-            EXPECT_TRUE(messages.shown.empty()) << row.name;
+            EXPECT_TRUE(boxes.messages.empty()) << row.name;
             EXPECT_EQ(WaitForRecord(Record()), "pellix 0\n") << row.name;
         } else {
-            const decltype(messages.shown) expected{
-                {"ERROR", "Converter Error - Could not find pellix.exe file"}};
-            EXPECT_EQ(messages.shown, expected) << row.name;
+            EXPECT_EQ(boxes.messages, std::vector<std::string>{"ERROR | Converter Error - Could "
+                                                               "not find pellix.exe file"})
+                << row.name;
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "NumberText.h"
+#include "CalcLevel.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,73 @@ TEST(NumberTextLocale, IgnoresDecimalCommaLocale) {
     EXPECT_EQ(NumericValue("2.5"), 2.5);
     EXPECT_EQ(NumericValue("2,5"), 2);
 }
+
+struct TextRow {
+    const char* name;
+    std::string input;
+    const char* expected;
+};
+
+class StripTrailingZerosTest : public testing::TestWithParam<TextRow> {};
+
+TEST_P(StripTrailingZerosTest, DropsZeroDecimals) {
+    EXPECT_EQ(CCalcLevel::StripTrailingZeros(GetParam().input), GetParam().expected);
+}
+
+const TextRow kStripRows[] = {
+    {"SomeDecimalsLeft", "12.500", "12.5"},
+    {"AllDecimalsZero", "3.000", "3"},
+    {"NoPointKeepsZeros", "100", "100"},
+    {"NegativeSmall", "-0.000020", "-0.00002"},
+    {"ZerosBeforePointStay", "100.00", "100"},
+    {"ZeroPointZero", "0.0", "0"},
+    {"NegativeWhole", "-5.00", "-5"},
+    {"NothingToStrip", "0.25", "0.25"},
+    {"Empty", "", ""},
+    {"ExponentWithoutPoint", "1e+020", "1e+020"},
+    {"Infinity", "1.#INF", "1.#INF"},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, StripTrailingZerosTest, testing::ValuesIn(kStripRows),
+                         RowName<TextRow>);
+
+struct HighRow {
+    const char* name;
+    double value;
+    const char* expected;
+};
+
+class FormatHighPrecisionTest : public testing::TestWithParam<HighRow> {};
+
+TEST_P(FormatHighPrecisionTest, WritesAtMostTenDecimals) {
+    EXPECT_EQ(CCalcLevel::FormatHighPrecision(GetParam().value), GetParam().expected);
+}
+
+const HighRow kHighRows[] = {
+    {"TwoThirds", 2.0 / 3, "0.6666666667"},
+    {"DecimalsLimitedByIntegerWidth", 123456.789, "123456.789"},
+    {"Zero", 0.0, "0"},
+    {"NegativeFraction", -12.5, "-12.5"},
+    {"NegativeBelowOne", -0.25, "-0.25"},
+    {"TinyTakesExponent", 1e-12, "1e-012"},
+    {"SmallestPlain", 1e-10, "0.0000000001"},
+    {"NegativeSmallestPlain", -1e-10, "-0.0000000001"},
+    {"JustBelowPlainRange", 9.99e-11, "9.99e-011"},
+    {"BinaryNoiseHidden", 0.1 + 0.2, "0.3"},
+    {"WholeNumberKeepsZeros", 100.0, "100"},
+    {"FifteenCharacters", 1234567890.123456, "1234567890.1235"},
+    {"FifteenDigitInteger", 123456789012345.0, "123456789012345"},
+    {"SixteenDigitInteger", 1234567890123456.0, "1234567890123456"},
+    {"RoundingCarriesIntoInteger", 0.99999999999, "1"},
+    {"SmallFractionRounded", 1.23456789012345e-7, "0.0000001235"},
+    {"SixteenDigitsTakeExponent", 1e16, "1e+016"},
+    {"NegativeLargeTakesExponent", -1e16, "-1e+016"},
+    {"LargeKeepsSixDigits", 2.5e20, "2.5e+020"},
+    {"Infinity", kInf, "1.#INF"},
+    {"NegativeInfinity", -kInf, "-1.#INF"},
+    {"NaN", kNaN, "-1.#IND"},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, FormatHighPrecisionTest, testing::ValuesIn(kHighRows),
+                         RowName<HighRow>);
 
 } // namespace
 } // namespace tarvo

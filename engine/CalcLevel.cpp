@@ -72,11 +72,12 @@ std::string CCalcLevel::Evaluate() {
 // A division by zero leaves the level as it was before the key: the division waits for a
 // corrected divisor, which the next digits type.
 std::string CCalcLevel::ApplyOperator(CalcOperator op) {
-    OperatorState before = SaveOperatorState();
+    const auto before =
+        std::apply([](const auto&... field) { return std::tuple(field...); }, OperatorFields());
     m_bDivideError = false;
     std::string result = ApplyOperatorOnce(op);
     if (m_bDivideError)
-        RestoreOperatorState(std::move(before));
+        OperatorFields() = before;
     return result;
 }
 
@@ -170,28 +171,6 @@ std::string CCalcLevel::ApplyWithoutDeferred(CalcOperator op) {
     if (m_nRightState != OperandState::Empty)
         return Evaluate();
     return "";
-}
-
-CCalcLevel::OperatorState CCalcLevel::SaveOperatorState() const {
-    return {m_dLeft,          m_dRight,          m_dSaved,     m_dLastResult, m_nLeftState,
-            m_nRightState,    m_nSavedState,     m_nCurrentOp, m_nPendingOp,  m_nSavedOp,
-            m_bLeftFromParen, m_bRightFromParen, m_strEntry};
-}
-
-void CCalcLevel::RestoreOperatorState(OperatorState state) {
-    m_dLeft = state.left;
-    m_dRight = state.right;
-    m_dSaved = state.saved;
-    m_dLastResult = state.lastResult;
-    m_nLeftState = state.leftState;
-    m_nRightState = state.rightState;
-    m_nSavedState = state.savedState;
-    m_nCurrentOp = state.currentOp;
-    m_nPendingOp = state.pendingOp;
-    m_nSavedOp = state.savedOp;
-    m_bLeftFromParen = state.leftFromParen;
-    m_bRightFromParen = state.rightFromParen;
-    m_strEntry = std::move(state.entry);
 }
 
 double CCalcLevel::GetEntryValue() const {

@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 
 #include <string>
+#include <tuple>
 
 namespace tarvo {
 
@@ -127,16 +128,13 @@ public:
     std::string m_strEntry;
 
 private:
-    // What an operator key may change, kept so that a failed division changes nothing.
-    struct OperatorState {
-        double left, right, saved, lastResult;
-        OperandState leftState, rightState, savedState;
-        CalcOperator currentOp, pendingOp, savedOp;
-        bool leftFromParen, rightFromParen;
-        std::string entry;
-    };
-    OperatorState SaveOperatorState() const;
-    void RestoreOperatorState(OperatorState state);
+    // What an operator key may change, copied whole before the key so that a failed division
+    // can change nothing.
+    auto OperatorFields() {
+        return std::tie(m_dLeft, m_dRight, m_dSaved, m_dLastResult, m_nLeftState, m_nRightState,
+                        m_nSavedState, m_nCurrentOp, m_nPendingOp, m_nSavedOp, m_bLeftFromParen,
+                        m_bRightFromParen, m_strEntry);
+    }
 
     std::string ApplyOperatorOnce(CalcOperator op);
     std::string ApplyDeferred(CalcOperator op);

@@ -135,7 +135,7 @@ void BM_AppendRecord(benchmark::State& state) {
     const std::string path = folder.path().toStdString() + "/quenda.txt";
     const std::string record = TypicalRecord(12345);
     for (auto _ : state)
-        if (!AppendRecord(path, record).ok)
+        if (AppendRecord(path, record).status != FileStatus::Done)
             state.SkipWithError("cannot append");
 }
 

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <new>
 #include <unistd.h>
+#include <utility>
 
 namespace tarvo {
 
@@ -41,6 +42,10 @@ bool Revert(const LockedFile& file, const std::string& path, off_t length, std::
     return !real.empty() && NamesFile(real, file.Descriptor()) && ::unlink(real.c_str()) == 0;
 }
 
+FileResult Failure(std::string reason, bool unchanged = true) {
+    return {FileStatus::Failed, std::move(reason), unchanged, {}, {}};
+}
+
 bool ReadAll(int fd, std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -70,46 +75,46 @@ FileVersion CurrentVersion(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 ? VersionOf(status) : FileVersion{};
 }
 
-AppendResult AppendRecord(const std::string& path, const std::string& record) {
+FileResult AppendRecord(const std::string& path, const std::string& record) {
     const LockedFile file(path, O_RDWR | O_APPEND | O_CREAT);
     struct stat status {};
     if (file.Descriptor() < 0)
-        return {false, true, file.Reason()};
+        return Failure(file.Reason());
     if (::fstat(file.Descriptor(), &status) != 0)
-        return {false, true, std::strerror(errno)};
+        return Failure(std::strerror(errno));
     const std::string bytes = LineEndBefore(file.Descriptor(), status.st_size) + record;
     const std::size_t written = WriteAll(file.Descriptor(), bytes);
     if (written == bytes.size())
         return {};
-    const std::string reason = std::strerror(errno);
-    return {false, Revert(file, path, status.st_size, written), reason};
+    std::string reason = std::strerror(errno);
+    return Failure(std::move(reason), Revert(file, path, status.st_size, written));
 }
 
-ReadStatus ReadCalcFile(const std::string& path, std::string& bytes, FileVersion& version,
-                        std::string& reason) {
+FileResult ReadCalcFile(const std::string& path, std::string held) {
     const LockedFile file(path, O_RDWR);
     struct stat status {};
-    if (file.Descriptor() < 0 || ::fstat(file.Descriptor(), &status) != 0) {
-        reason = file.Descriptor() < 0 ? file.Reason() : std::strerror(errno);
-        std::string().swap(bytes);
-        return ReadStatus::CannotOpen;
-    }
+    if (file.Descriptor() < 0)
+        return Failure(file.Reason());
+    if (::fstat(file.Descriptor(), &status) != 0)
+        return Failure(std::strerror(errno));
     RemoveLeftoverCopies(RealPath(path));
-    if (static_cast<std::uint64_t>(status.st_size) > kLargestFile)
-        return ReadStatus::TooLarge;
-    std::string().swap(bytes);
+    FileResult read;
+    read.status = FileStatus::TooLarge;
+    if (static_cast<std::uint64_t>(status.st_size) > kLargestFile) {
+        read.bytes = std::move(held);
+        return read;
+    }
+    std::string().swap(held);
     try {
-        bytes.resize(static_cast<std::size_t>(status.st_size));
+        read.bytes.resize(static_cast<std::size_t>(status.st_size));
     } catch (const std::bad_alloc&) {
-        return ReadStatus::TooLarge;
+        return read;
     }
-    if (!ReadAll(file.Descriptor(), bytes)) {
-        reason = std::strerror(errno);
-        std::string().swap(bytes);
-        return ReadStatus::CannotOpen;
-    }
-    version = VersionOf(status);
-    return ReadStatus::Ok;
+    if (!ReadAll(file.Descriptor(), read.bytes))
+        return Failure(std::strerror(errno));
+    read.status = FileStatus::Done;
+    read.version = VersionOf(status);
+    return read;
 }
 
 } // namespace tarvo

@@ -112,7 +112,7 @@ CalcFileRewrite::CalcFileRewrite(const std::string& path, std::string_view expec
     RemoveLeftoverCopies(m_realPath);
     m_locked = VersionOf(original);
     if (m_locked.size != static_cast<off_t>(expected.size()))
-        m_status = Status::Changed;
+        m_result.status = FileStatus::Changed;
     else
         CreateCopy(original);
 }
@@ -148,15 +148,20 @@ void CalcFileRewrite::CreateCopy(const struct stat& original) {
 }
 
 void CalcFileRewrite::Fail(std::string reason) {
-    m_status = Status::Failed;
-    m_reason = std::move(reason);
+    m_result.status = FileStatus::Failed;
+    m_result.reason = std::move(reason);
+}
+
+// Until Commit renames the copy, and while nothing failed.
+bool CalcFileRewrite::Writing() const {
+    return m_result.status == FileStatus::Done && !m_copyPath.empty();
 }
 
 // Written a piece at a time, each piece handed to the disk at once, so that the flush in
 // Commit finds little left to wait for.
 void CalcFileRewrite::Write(std::string_view bytes) {
     constexpr std::size_t kPiece = std::size_t{8} << 20;
-    for (std::size_t at = 0; m_status == Status::Writing && at < bytes.size(); at += kPiece) {
+    for (std::size_t at = 0; Writing() && at < bytes.size(); at += kPiece) {
         const std::string_view piece = bytes.substr(at, kPiece);
         if (WriteAll(m_copy, piece) != piece.size()) {
             Fail(std::strerror(errno));
@@ -174,31 +179,29 @@ bool CalcFileRewrite::Unchanged() const {
            NamesFile(m_realPath, m_file.Descriptor());
 }
 
-void CalcFileRewrite::Commit() {
-    if (m_status != Status::Writing)
-        return;
-    if (!Holds(m_file.Descriptor(), m_expected)) {
-        m_status = Status::Changed;
-        return;
-    }
-    if (::fsync(m_copy) != 0) {
+FileResult CalcFileRewrite::Commit() {
+    if (!Writing())
+        return m_result;
+    if (!Holds(m_file.Descriptor(), m_expected))
+        m_result.status = FileStatus::Changed;
+    else if (::fsync(m_copy) != 0)
         Fail(std::strerror(errno));
-        return;
-    }
-    if (!Unchanged()) {
-        m_status = Status::Changed;
-        return;
-    }
-    if (::rename(m_copyPath.c_str(), m_realPath.c_str()) != 0) {
+    else if (!Unchanged())
+        m_result.status = FileStatus::Changed;
+    else if (::rename(m_copyPath.c_str(), m_realPath.c_str()) != 0)
         Fail(std::strerror(errno));
-        return;
-    }
+    else
+        Replaced();
+    return m_result;
+}
+
+// The copy is the file now: its name is no longer ours to remove.
+void CalcFileRewrite::Replaced() {
     m_copyPath.clear();
     SyncFolder(m_realPath);
     struct stat replaced {};
     ::fstat(m_copy, &replaced);
-    m_new = VersionOf(replaced);
-    m_status = Status::Replaced;
+    m_result.version = VersionOf(replaced);
 }
 
 } // namespace tarvo

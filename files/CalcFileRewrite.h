@@ -5,7 +5,7 @@
 // a crash is removed at the next reading or rewrite of the file.
 #pragma once
 
-#include "CalcFile.h"
+#include "FileResult.h"
 #include "LockedFile.h"
 
 #include <string>
@@ -15,8 +15,6 @@ namespace tarvo {
 
 class CalcFileRewrite {
 public:
-    enum class Status { Writing, Replaced, Changed, Failed };
-
     // Locks the file, which is to hold exactly `expected` (kept until Commit), and checks that a
     // copy can take its place keeping all its names, its owner and its permissions.
     CalcFileRewrite(const std::string& path, std::string_view expected);
@@ -28,18 +26,15 @@ public:
     void Write(std::string_view bytes);
     // Compares the file with `expected`, then checks once more, right before the rename, that
     // it is the same file, unchanged since it was locked (its inode, size and times), and puts
-    // the new content in its place.
-    void Commit();
-
-    Status GetStatus() const { return m_status; }
-    // Why it failed: the system's words or what cannot be kept.
-    const std::string& Reason() const { return m_reason; }
-    // The version of the new file after Commit.
-    const FileVersion& NewVersion() const { return m_new; }
+    // the new content in its place: Done with the new file's version, Changed, or Failed with
+    // the system's words or what cannot be kept. The old file stays as it was unless Done.
+    FileResult Commit();
 
 private:
     void CreateCopy(const struct stat& original);
+    bool Writing() const;
     bool Unchanged() const;
+    void Replaced();
     void Fail(std::string reason);
 
     LockedFile m_file;
@@ -49,9 +44,7 @@ private:
     int m_copy = -1;
     off_t m_written = 0;
     FileVersion m_locked; // the file's version when it was locked
-    FileVersion m_new;
-    Status m_status = Status::Writing;
-    std::string m_reason;
+    FileResult m_result;  // Done while writing goes well
 };
 
 // Removes the copies that interrupted rewrites left beside the file at `realPath` (no link),

@@ -44,19 +44,21 @@ void LoadCalcBrowser::LoadFile() {
 // Reads the file into the buffer and counts its records; false, after saying why, when it
 // cannot be read.
 bool LoadCalcBrowser::ReadFile() {
-    std::string reason;
-    const ReadStatus status = ReadCalcFile(m_strPath, m_pBuffer, m_version, reason);
-    if (status == ReadStatus::Ok) {
+    FileResult read = ReadCalcFile(m_strPath, std::move(m_pBuffer));
+    m_pBuffer = std::move(read.bytes);
+    if (read.status == FileStatus::Done) {
+        m_version = read.version;
         m_nFileLength = static_cast<std::uint32_t>(m_pBuffer.size());
         m_nItemCount = std::count(m_pBuffer.begin(), m_pBuffer.end(), '\n');
         return true;
     }
-    if (status == ReadStatus::TooLarge)
+    if (read.status == FileStatus::TooLarge)
         LoadError("Error #108 - Not enough memory available!  File may be too large.");
     else // nothing can be browsed: the browser stays empty rather than read what it cannot
-        LoadError("Error - The calculation file \"" + m_strPath + "\" cannot be opened: " + reason);
+        LoadError("Error - The calculation file \"" + m_strPath +
+                  "\" cannot be opened: " + read.reason);
     // The buffer is kept only when a file too large was refused unread.
-    if (m_pBuffer.size() != m_nFileLength || status == ReadStatus::CannotOpen)
+    if (m_pBuffer.size() != m_nFileLength || read.status == FileStatus::Failed)
         Forget();
     return false;
 }
@@ -170,7 +172,7 @@ BrowserResult LoadCalcBrowser::OnOverwrite() {
 }
 
 BrowserResult LoadCalcBrowser::OnInsert() {
-    m_bInsert = 1;
+    m_bInsert = true;
     return Load(BrowserResult::Insert);
 }
 
@@ -219,22 +221,22 @@ void LoadCalcBrowser::DeleteLine(std::uint32_t start, std::uint32_t length) {
     CalcFileRewrite rewrite(m_strPath, content);
     rewrite.Write(content.substr(0, start));
     rewrite.Write(content.substr(start + length));
-    rewrite.Commit();
-    switch (rewrite.GetStatus()) {
-    case CalcFileRewrite::Status::Replaced:
+    const FileResult result = rewrite.Commit();
+    switch (result.status) {
+    case FileStatus::Done:
         m_nItemCount -= m_pBuffer[start + length - 1] == '\n';
         m_pBuffer.erase(start, length);
         m_nFileLength = static_cast<std::uint32_t>(m_pBuffer.size());
-        m_version = rewrite.NewVersion();
+        m_version = result.version;
         break;
-    case CalcFileRewrite::Status::Changed:
+    case FileStatus::Changed:
         LoadError("Error - The calculation file was changed by another program. Nothing "
                   "was deleted; the file is read again.");
         m_version = {};
         break;
     default:
         LoadError("Error - The calculation file \"" + m_strPath +
-                  "\" cannot be rewritten: " + rewrite.Reason() + ". Nothing was deleted.");
+                  "\" cannot be rewritten: " + result.reason + ". Nothing was deleted.");
         break;
     }
 }

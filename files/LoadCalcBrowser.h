@@ -54,7 +54,7 @@ public:
     std::string m_strCalcId;
     std::string m_strTime;
     std::string m_strCalc;
-    int m_bInsert = 0;
+    bool m_bInsert = false;
 
 private:
     bool ReadFile();

@@ -7,16 +7,18 @@
 #include <cstring>
 #include <sys/file.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tarvo {
 
 LockedFile::LockedFile(const std::string& path, int flags) {
     for (;;) {
-        bool existed = true;
-        m_fd = OpenRegularFile(path, flags, m_reason, &existed);
+        OpenedFile opened = OpenRegularFile(path, flags);
+        m_fd = opened.descriptor;
+        m_reason = std::move(opened.reason);
         if (m_fd < 0)
             return;
-        m_created = !existed;
+        m_created = !opened.existed;
         int locked = 0;
         do
             locked = ::flock(m_fd, LOCK_EX);

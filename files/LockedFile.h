@@ -2,7 +2,7 @@
 // calculators, whole writes and reads, and the version of a file told without reading it.
 #pragma once
 
-#include "CalcFile.h"
+#include "FileResult.h"
 
 #include <string>
 #include <string_view>

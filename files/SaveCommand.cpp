@@ -26,8 +26,8 @@ void SaveCalculation(SaveKind kind, ISettingsStore& settings, ISaveHost& host,
         path = *chosen;
         settings.WriteSettingString(kSettingsSection, "Path", path);
     }
-    const AppendResult result = AppendRecord(path, record);
-    if (!result.ok)
+    const FileResult result = AppendRecord(path, record);
+    if (result.status != FileStatus::Done)
         host.ShowMessage("Tarvo Error",
                          "Error - The calculation could not be saved to \"" + path +
                              "\": " + result.reason +

@@ -10,10 +10,12 @@
 namespace tarvo {
 
 bool CCalculatorDoc::OnOpenDocument(const std::string& path, std::string& reason) {
-    const int fd = OpenRegularFile(path, O_RDONLY, reason);
-    if (fd < 0)
+    const OpenedFile opened = OpenRegularFile(path, O_RDONLY);
+    if (opened.descriptor < 0) {
+        reason = opened.reason;
         return false;
-    close(fd);
+    }
+    close(opened.descriptor);
     m_strTitle = std::filesystem::path(path).filename().string();
     return true;
 }

@@ -157,7 +157,7 @@ TEST_P(LoadCalcDlgEndingTest, OnlyOverwriteAndInsertLoadTheFileText) {
     EXPECT_EQ(m_dialog.Result(), row.result);
     EXPECT_EQ(m_dialog.result(), row.dialogResult);
     EXPECT_EQ(LoadCalc(), row.loadCalc);
-    EXPECT_EQ(m_dialog.Browser().m_bInsert, row.result == BrowserResult::Insert ? 1 : 0);
+    EXPECT_EQ(m_dialog.Browser().m_bInsert, row.result == BrowserResult::Insert);
     EXPECT_TRUE(m_dialog.Browser().m_pBuffer.empty());
     EXPECT_EQ(FileNow(), kA + kB + kC);
     EXPECT_TRUE(m_boxes.messages.empty());

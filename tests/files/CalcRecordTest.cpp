@@ -106,9 +106,9 @@ TEST_P(RecordRoundTripTest, BrowserReadsBackWhatWasWritten) {
     const RoundTripCase& row = GetParam();
     const std::string path = PathOf("calcs.txt");
     // The record under test follows another, so that it is parsed at an offset too.
-    ASSERT_TRUE(AppendRecord(path, Record("before", "0 =")).ok);
-    ASSERT_TRUE(AppendRecord(path, Record(row.id, row.calc)).ok);
-    ASSERT_TRUE(AppendRecord(path, Record(row.id, row.calc)).ok);
+    ASSERT_EQ(AppendRecord(path, Record("before", "0 =")).status, FileStatus::Done);
+    ASSERT_EQ(AppendRecord(path, Record(row.id, row.calc)).status, FileStatus::Done);
+    ASSERT_EQ(AppendRecord(path, Record(row.id, row.calc)).status, FileStatus::Done);
     m_settings.WriteSettingString("Settings", "Path", path);
     RecordingBrowserHost host;
     LoadCalcBrowser browser(m_settings, host);
@@ -135,7 +135,7 @@ class CurrentTimeRoundTripTest : public FileTest, public ::testing::Test {};
 TEST_F(CurrentTimeRoundTripTest, TimeOfSavingIsReadBack) {
     const std::string path = PathOf("calcs.txt");
     const std::string stamp = CurrentTimeStamp();
-    ASSERT_TRUE(AppendRecord(path, FormatCalcRecord("now", stamp, "1 =")).ok);
+    ASSERT_EQ(AppendRecord(path, FormatCalcRecord("now", stamp, "1 =")).status, FileStatus::Done);
     m_settings.WriteSettingString("Settings", "Path", path);
     RecordingBrowserHost host;
     LoadCalcBrowser browser(m_settings, host);

@@ -18,8 +18,8 @@ void HeadlessStatisticsHost::SetSampleSelection(TextSelection selection) {
     Sample().Select(selection.start, selection.end);
 }
 
-void HeadlessStatisticsHost::ShowResult(int choice, const std::string& text) {
-    m_results.at(static_cast<std::size_t>(choice - 1)) = text;
+void HeadlessStatisticsHost::ShowResult(ResultChoice choice, const std::string& text) {
+    m_results.at(ResultIndex(choice)) = text;
 }
 
 void HeadlessStatisticsHost::EditSample(const std::string& text, std::optional<int> caret) {
@@ -36,7 +36,7 @@ void HeadlessStatisticsHost::PrintState(std::ostream& out) {
     WriteField(out, "sample", Sample().Text());
     WriteField(out, "n", m_count);
     for (const StatisticsResult& result : StatisticsResults())
-        WriteField(out, result.token, m_results.at(static_cast<std::size_t>(result.choice - 1)));
+        WriteField(out, result.token, m_results.at(ResultIndex(result.choice)));
 }
 
 } // namespace tarvo

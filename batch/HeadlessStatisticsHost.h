@@ -22,7 +22,7 @@ public:
     TextSelection SampleSelection() override { return Sample().Selection(); }
     void SetSampleSelection(TextSelection selection) override;
     void ShowCount(const std::string& text) override { m_count = text; }
-    void ShowResult(int choice, const std::string& text) override;
+    void ShowResult(ResultChoice choice, const std::string& text) override;
 
     // The user replaces the whole sample text in one edit and leaves the display with the
     // caret at caret (clamped to the text), or at its end.

@@ -32,8 +32,8 @@ void CHexTool::OnDigit(int digit) {
 }
 
 void CHexTool::StartNewCalculation() {
-    m_bFirst = 1;
-    m_bSecond = m_bChained = m_bAfterEquals = 0;
+    m_bFirst = true;
+    m_bSecond = m_bChained = m_bAfterEquals = false;
     m_nOperator = HexOperator::None;
     m_pCalc->m_strOperand1.clear();
     m_nDigitCount = 0;
@@ -68,7 +68,7 @@ void CHexTool::OnDisplayChange() {
 }
 
 void CHexTool::OnDisplayKillFocus() {
-    m_bDisplayFocus = 0; // first, so that the refresh is not taken for typing
+    m_bDisplayFocus = false; // first, so that the refresh is not taken for typing
     Refresh(true);
 }
 
@@ -121,20 +121,20 @@ void CHexTool::ContinueFromResult(bool rereadOperand2) {
 // "+", "-", "*", "/" and "^" first complete the pending operation, so chains run from left
 // to right.
 void CHexTool::CompletingOperator(HexOperator op) {
-    m_bAfterEquals = 0;
+    m_bAfterEquals = false;
     if (!CheckIntegralType())
         return;
     if (m_bFirst && m_bSecond)
         Advance();
     if (m_nOperator != op && m_nOperator != HexOperator::None) {
         if (op == HexOperator::Xor) {
-            m_bSecond = 1;
-            m_bFirst = 0;
+            m_bSecond = true;
+            m_bFirst = false;
         } else {
             const bool divide = op == HexOperator::Divide;
-            m_bFirst = divide ? 0 : 1;
-            m_bSecond = divide ? 1 : 0;
-            m_bChained = 1;
+            m_bFirst = !divide;
+            m_bSecond = divide;
+            m_bChained = true;
             ContinueFromResult(!divide);
         }
     }
@@ -147,12 +147,12 @@ void CHexTool::CompletingOperator(HexOperator op) {
 // "%", "&", "|", "<<" and ">>" replace a pending operator and keep the digits typed for
 // operand 2.
 void CHexTool::ReplacingOperator(HexOperator op) {
-    m_bAfterEquals = 0;
+    m_bAfterEquals = false;
     if (!CheckIntegralType())
         return;
     if (m_nOperator != op && m_nOperator != HexOperator::None) {
-        m_bSecond = 1;
-        m_bFirst = 0;
+        m_bSecond = true;
+        m_bFirst = false;
     }
     m_nOperator = op;
     m_nDigitCount = 0;
@@ -161,16 +161,16 @@ void CHexTool::ReplacingOperator(HexOperator op) {
 
 // "~" acts at once on operand 1, which the complement replaces: pressed twice it toggles.
 void CHexTool::OnComplement() {
-    m_bAfterEquals = 0;
+    m_bAfterEquals = false;
     if (!CheckIntegralType())
         return;
     if (m_nOperator == HexOperator::Complement) {
-        m_bChained = 1;
+        m_bChained = true;
     } else if (m_bFirst && !m_bSecond) {
-        m_bSecond = 1;
+        m_bSecond = true;
     } else if (m_bFirst && m_bSecond) {
-        m_bSecond = 0;
-        m_bChained = 1;
+        m_bSecond = false;
+        m_bChained = true;
         ContinueFromResult(true);
     }
     m_nOperator = HexOperator::Complement;
@@ -180,19 +180,19 @@ void CHexTool::OnComplement() {
 void CHexTool::Advance() {
     m_nDigitCount = 0;
     if (m_bFirst && !m_bSecond) {
-        m_bSecond = 1;
+        m_bSecond = true;
     } else if (m_bFirst && m_bSecond) {
-        m_bChained = 1;
+        m_bChained = true;
         EvaluatePending();
     } else if (!m_bFirst && m_bSecond) {
-        m_bFirst = 1;
+        m_bFirst = true;
     }
 }
 
 void CHexTool::EvaluatePending() {
     if (EntersOperand1() && m_nOperator == HexOperator::None && !m_bAfterEquals)
         return;
-    SetByteOrder(0);
+    SetByteOrder(false);
     ComputeHexOperator(*m_pCalc, m_nDataType, m_nOperator);
     const std::uint32_t result = ParseHexText(m_pCalc->m_strResult);
     WriteDisplay(FormatHex(result));
@@ -213,7 +213,7 @@ void CHexTool::OnEquals() {
         ShowOperandAsResult();
     else
         EvaluatePending();
-    m_bAfterEquals = 1;
+    m_bAfterEquals = true;
 }
 
 // "=" with no operation: the number typed is the result, shown as every result is, with the
@@ -221,7 +221,7 @@ void CHexTool::OnEquals() {
 void CHexTool::ShowOperandAsResult() {
     if (m_pCalc->m_strOperand1.empty() || !IsIntegral(m_nDataType))
         return;
-    SetByteOrder(0);
+    SetByteOrder(false);
     const std::uint32_t value = Operand(kOperand1);
     m_pShow->m_strOperand1 = PaddedHexText(value, m_nDataType);
     WriteDisplay(FormatHex(value));
@@ -236,7 +236,7 @@ void CHexTool::OnClear() {
     m_pShow->Reset();
     m_strHex.clear();
     m_strDecimal.clear();
-    m_bHexFocus = m_bDecimalFocus = 0; // first, so that emptying the edits converts nothing
+    m_bHexFocus = m_bDecimalFocus = false; // first, so that emptying the edits converts nothing
     WriteDisplay("");
     WriteHex("");
     WriteDecimal("");

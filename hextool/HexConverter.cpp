@@ -47,15 +47,15 @@ void CHexTool::OnByteOrder() {
     WriteHex(ReverseHexBytes(m_host.HexText()));
     const bool real = !IsIntegral(m_nDataType);
     if (m_pShow->m_bIntel) {
-        SetByteOrder(0);
+        SetByteOrder(false);
         WriteBinary(real ? m_pShow->m_strBinRealBig : m_pShow->m_strBinBig);
     } else {
-        SetByteOrder(1);
+        SetByteOrder(true);
         WriteBinary(real ? m_pShow->m_strBinRealLittle : m_pShow->m_strBinLittle);
     }
 }
 
-void CHexTool::SetByteOrder(int intel) {
+void CHexTool::SetByteOrder(bool intel) {
     m_pShow->m_bIntel = intel;
     m_host.ShowByteOrder(intel ? "Int" : "Mot");
 }

@@ -1,6 +1,6 @@
 #include "HexDataType.h"
 
-#include <algorithm>
+#include "KeyTable.h"
 
 namespace tarvo {
 
@@ -28,9 +28,7 @@ const HexDataTypeInfo& TypeInfo(HexDataType type) {
 }
 
 const HexDataTypeInfo* FindDataTypeByToken(std::string_view token) {
-    const auto found =
-        std::ranges::find_if(kTypes, [&](const auto& t) { return t.token == token; });
-    return found == std::end(kTypes) ? nullptr : &*found;
+    return FindByToken(kTypes, token);
 }
 
 } // namespace tarvo

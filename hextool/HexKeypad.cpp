@@ -1,23 +1,14 @@
 #include "HexKeypad.h"
 
 #include "HexTool.h"
-
-#include <algorithm>
+#include "KeyTable.h"
 
 namespace tarvo {
 
 namespace {
 
-template <int Digit> void PressDigit(CHexTool& tool) {
-    tool.OnDigit(Digit);
-}
-
 template <HexOperator Op> void PressOperator(CHexTool& tool) {
     tool.OnOperator(Op);
-}
-
-template <void (CHexTool::*Handler)()> void Press(CHexTool& tool) {
-    (tool.*Handler)();
 }
 
 using O = HexOperator;
@@ -87,8 +78,7 @@ std::span<const HexKey> HexKeys() {
 }
 
 const HexKey* FindHexKeyByToken(std::string_view token) {
-    const auto key = std::ranges::find_if(kKeys, [&](const auto& k) { return k.token == token; });
-    return key == std::end(kKeys) ? nullptr : &*key;
+    return FindByToken(kKeys, token);
 }
 
 } // namespace tarvo

@@ -31,7 +31,7 @@ void VisitValues(Record& record, HexDataType type, Visit visit) {
 } // namespace
 
 void CHexOperands::Reset() {
-    const int intel = m_bIntel;
+    const bool intel = m_bIntel;
     *this = CHexOperands{};
     m_bIntel = intel;
 }

@@ -21,7 +21,7 @@ struct CHexOperands {
     std::string m_strBinRealLittle; // a real value's bytes in little-endian order
     std::string m_strBinRealBig;    // a real value's bytes in big-endian order
     std::string m_strBitsLsbFirst;
-    int m_bIntel = 0; // byte-order switch: 0 "Mot", 1 "Int"; used in the display record
+    bool m_bIntel = false; // byte-order switch: false "Mot", true "Int"; used in the display record
 
     std::array<std::uint8_t, 3> m_ucValues{};
     std::array<std::int8_t, 3> m_cValues{};

@@ -20,7 +20,7 @@ bool CHexTool::OnClose(HexClosing how) {
     m_strHex = m_host.HexText();
     m_strDecimal = m_host.DecimalText();
     if (how != HexClosing::Escape)
-        m_bHexFocus = m_bDecimalFocus = m_bDisplayFocus = 0;
+        m_bHexFocus = m_bDecimalFocus = m_bDisplayFocus = false;
     return true;
 }
 

@@ -33,24 +33,24 @@ public:
     void OnTransfer();
 
     // Notifications of the three edits.
-    void OnDisplaySetFocus() { m_bDisplayFocus = 1; }
+    void OnDisplaySetFocus() { m_bDisplayFocus = true; }
     void OnDisplayKillFocus();
     void OnDisplayChange();
-    void OnHexSetFocus() { m_bHexFocus = 1; }
-    void OnHexKillFocus() { m_bHexFocus = 0; }
+    void OnHexSetFocus() { m_bHexFocus = true; }
+    void OnHexKillFocus() { m_bHexFocus = false; }
     void OnHexChange();
-    void OnDecimalSetFocus() { m_bDecimalFocus = 1; }
-    void OnDecimalKillFocus() { m_bDecimalFocus = 0; }
+    void OnDecimalSetFocus() { m_bDecimalFocus = true; }
+    void OnDecimalKillFocus() { m_bDecimalFocus = false; }
     void OnDecimalChange();
 
     // Every way of closing ends the dialog accepted; returns whether it did.
     bool OnClose(HexClosing how);
 
     HexDataType m_nDataType = HexDataType::UnsignedLong;
-    int m_bFirst = 1;       // F
-    int m_bSecond = 0;      // S
-    int m_bChained = 0;     // H: a result exists and becomes operand 1 when operand 2 is typed
-    int m_bAfterEquals = 0; // R: "=" was the last key
+    bool m_bFirst = true;        // F
+    bool m_bSecond = false;      // S
+    bool m_bChained = false;     // H: a result exists and becomes operand 1 when operand 2 is typed
+    bool m_bAfterEquals = false; // R: "=" was the last key
     HexOperator m_nOperator = HexOperator::None;
     int m_nDigitCount = 0;
     int m_nDigit = 0;
@@ -59,9 +59,9 @@ public:
     double m_dTransferValue = 0.0;
     std::string m_strHex;
     std::string m_strDecimal;
-    int m_bHexFocus = 0;
-    int m_bDecimalFocus = 0;
-    int m_bDisplayFocus = 0;
+    bool m_bHexFocus = false;
+    bool m_bDecimalFocus = false;
+    bool m_bDisplayFocus = false;
     Background m_background;
 
 private:
@@ -92,7 +92,7 @@ private:
     void WriteHex(const std::string& text);
     void WriteDecimal(const std::string& text);
     void WriteBinary(const std::string& text);
-    void SetByteOrder(int intel);
+    void SetByteOrder(bool intel);
     template <class Real> void ConvertReal(Real value);
 
     IHexToolHost& m_host;

@@ -16,7 +16,7 @@ void StatisticsTool::ComputeStatistics() {
     }
     m_nLastIndex = -1;
     if (m_bInsertMode) {
-        m_bInsertMode = 0;
+        m_bInsertMode = false;
         m_strInsert.clear();
         SpaceAfterCommas();
     }
@@ -24,7 +24,7 @@ void StatisticsTool::ComputeStatistics() {
         return;
     ShowResults();
     m_settings.WriteSettingString(kSettingsSection, "Sumra1", m_strSample);
-    m_bPositive = 1;
+    m_bPositive = true;
 }
 
 // Hand edits may leave a comma without its blank.
@@ -101,10 +101,8 @@ void StatisticsTool::ShowResults() {
 
     m_strCount = FormatInteger(n);
     m_host.ShowCount(m_strCount);
-    for (int choice = 1; choice <= kResultCount; ++choice) {
-        m_strResults[choice - 1] = FormatFixed(Result(choice), 6);
-        m_host.ShowResult(choice, m_strResults[choice - 1]);
-    }
+    for (const ResultChoice choice : kResultChoices)
+        ShowResult(choice, FormatFixed(Result(choice), 6));
     m_strNumber.clear();
 }
 

@@ -62,11 +62,11 @@ void StatisticsTool::ChangeSignAtCaret() {
     if (caret < m_strSample.size() && m_strSample[caret] == '-') {
         m_strSample.erase(caret, 1);
         ShiftInsertion(m_nCaret, -1);
-        m_bPositive = 1;
+        m_bPositive = true;
     } else {
         m_strSample.insert(caret, 1, '-');
         ShiftInsertion(m_nCaret, 1);
-        m_bPositive = 0;
+        m_bPositive = false;
     }
     ShowSample(false);
 }
@@ -81,7 +81,7 @@ void StatisticsTool::MakeNumberNegative() {
     } else {
         AddKeyText("-");
     }
-    m_bPositive = 0;
+    m_bPositive = false;
 }
 
 // A "-" typed like a digit is part of the number being typed, and leaves it with the sample's.
@@ -91,7 +91,7 @@ void StatisticsTool::RemoveLastMinus() {
     if (const auto minus = m_strNumber.rfind('-'); minus != std::string::npos)
         m_strNumber.erase(minus, 1);
     ShowSample(true);
-    m_bPositive = 1;
+    m_bPositive = true;
 }
 
 void StatisticsTool::OnClearEntry() {
@@ -100,7 +100,7 @@ void StatisticsTool::OnClearEntry() {
     m_strSample += ' ';
     ShowSample(true);
     m_strNumber.clear();
-    m_bPositive = 1;
+    m_bPositive = true;
 }
 
 void StatisticsTool::OnBackspace() {
@@ -109,7 +109,7 @@ void StatisticsTool::OnBackspace() {
     if (!m_strNumber.empty())
         m_strNumber.pop_back();
     ShowSample(true);
-    m_bPositive = 1;
+    m_bPositive = true;
 }
 
 // The stored results and the transfer value stay: a Transfer after CLR hands over the
@@ -119,16 +119,14 @@ void StatisticsTool::OnClear() {
     m_nLastIndex = 0;
     m_strNumber.clear();
     m_strInsert.clear();
-    m_bInsertMode = 0;
-    m_bPositive = 1;
+    m_bInsertMode = false;
+    m_bPositive = true;
     m_strSample.clear();
     ShowSample(true);
     m_strCount.clear();
     m_host.ShowCount(m_strCount);
-    for (int choice = 1; choice <= kResultCount; ++choice) {
-        m_strResults[choice - 1].clear();
-        m_host.ShowResult(choice, m_strResults[choice - 1]);
-    }
+    for (const ResultChoice choice : kResultChoices)
+        ShowResult(choice, {});
     m_settings.WriteSettingString(kSettingsSection, "Sumra1", m_strSample);
 }
 
@@ -141,7 +139,7 @@ void StatisticsTool::OnSampleDisplayKillFocus() {
     m_insertion = m_host.SampleSelection();
     m_nCaret = m_insertion.start;
     m_strInsert.clear();
-    m_bInsertMode = 1;
+    m_bInsertMode = true;
 }
 
 // A sign inserted or removed at position moves the insertion behind it.

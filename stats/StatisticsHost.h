@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CalculatorHost.h"
+#include "ResultChoice.h"
 
 #include <string>
 
@@ -22,9 +23,9 @@ public:
     virtual TextSelection SampleSelection() = 0;
     virtual void SetSampleSelection(TextSelection selection) = 0;
 
-    // The count static and the result edits (choice 1 Sum to 5 Std Dev (n-1)).
+    // The count static and the result edits.
     virtual void ShowCount(const std::string& text) = 0;
-    virtual void ShowResult(int choice, const std::string& text) = 0;
+    virtual void ShowResult(ResultChoice choice, const std::string& text) = 0;
 };
 
 } // namespace tarvo

@@ -1,20 +1,11 @@
 #include "StatisticsKeys.h"
 
+#include "KeyTable.h"
 #include "StatisticsTool.h"
-
-#include <algorithm>
 
 namespace tarvo {
 
 namespace {
-
-template <void (StatisticsTool::*Handler)()> void Press(StatisticsTool& tool) {
-    (tool.*Handler)();
-}
-
-template <int Digit> void PressDigit(StatisticsTool& tool) {
-    tool.OnDigit(Digit);
-}
 
 using T = StatisticsTool;
 
@@ -89,19 +80,15 @@ constexpr StatisticsKey kKeys[] = {
      Press<&T::OnTransfer>},
 };
 
-constexpr StatisticsResult kResults[] = {
-    {1, 1113, 1032, "Sum", "sum", {136, 45, 58, 14}, {198, 45, 70, 14}},
-    {2, 1114, 1014, "Mean", "mean", {136, 62, 58, 14}, {198, 62, 70, 14}},
-    {3, 1115, 1015, "Variance (n)", "var-n", {136, 80, 58, 14}, {198, 80, 70, 14}},
-    {4, 1116, 1018, "Std Dev (n)", "sd-n", {136, 99, 58, 14}, {198, 99, 70, 14}},
-    {5, 1117, 1019, "Std Dev (n-1)", "sd-n1", {136, 117, 58, 14}, {198, 117, 70, 14}},
-};
+using R = ResultChoice;
 
-template <typename Row> const Row* FindByToken(std::span<const Row> rows, std::string_view token) {
-    const auto row =
-        std::find_if(rows.begin(), rows.end(), [token](const Row& r) { return r.token == token; });
-    return row == rows.end() ? nullptr : &*row;
-}
+constexpr StatisticsResult kResults[] = {
+    {R::Sum, 1113, 1032, "Sum", "sum", {136, 45, 58, 14}, {198, 45, 70, 14}},
+    {R::Mean, 1114, 1014, "Mean", "mean", {136, 62, 58, 14}, {198, 62, 70, 14}},
+    {R::VarianceN, 1115, 1015, "Variance (n)", "var-n", {136, 80, 58, 14}, {198, 80, 70, 14}},
+    {R::StdDevN, 1116, 1018, "Std Dev (n)", "sd-n", {136, 99, 58, 14}, {198, 99, 70, 14}},
+    {R::StdDevN1, 1117, 1019, "Std Dev (n-1)", "sd-n1", {136, 117, 58, 14}, {198, 117, 70, 14}},
+};
 
 } // namespace
 
@@ -114,11 +101,11 @@ std::span<const StatisticsResult> StatisticsResults() {
 }
 
 const StatisticsKey* FindStatisticsKey(std::string_view token) {
-    return FindByToken(StatisticsKeys(), token);
+    return FindByToken(kKeys, token);
 }
 
 const StatisticsResult* FindStatisticsResult(std::string_view token) {
-    return FindByToken(StatisticsResults(), token);
+    return FindByToken(kResults, token);
 }
 
 } // namespace tarvo

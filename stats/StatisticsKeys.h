@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Keypad.h"
+#include "ResultChoice.h"
 
 #include <span>
 #include <string_view>
@@ -24,7 +25,7 @@ struct StatisticsKey {
 };
 
 struct StatisticsResult {
-    int choice; // m_nResultChoice of the radio button
+    ResultChoice choice; // of the radio button
     int radioId;
     int editId;
     const char* caption;

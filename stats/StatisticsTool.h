@@ -8,6 +8,7 @@
 #include "StatisticsHost.h"
 
 #include <array>
+#include <iterator>
 #include <string>
 
 namespace tarvo {
@@ -15,7 +16,7 @@ namespace tarvo {
 class StatisticsTool {
 public:
     static constexpr int kMaxSample = 100;
-    static constexpr int kResultCount = 5;
+    static constexpr int kResultCount = static_cast<int>(std::size(kResultChoices));
 
     StatisticsTool(IStatisticsHost& host, IMessageBox& messages, ISettingsStore& settings);
     StatisticsTool(const StatisticsTool&) = delete;
@@ -33,8 +34,8 @@ public:
     void OnClear();
     void ComputeStatistics(); // the Enter key
 
-    // Result choice (1 Sum ... 5 Std Dev (n-1)) and Transfer.
-    void OnResultChoice(int choice);
+    // The result that Transfer takes, and Transfer.
+    void OnResultChoice(ResultChoice choice);
     void OnTransfer();
 
     // Notifications of the sample display, from the dialog.
@@ -46,10 +47,10 @@ public:
     std::string m_strSample;
     std::string m_strNumber;
     std::string m_strInsert;
-    int m_bInsertMode = 0;
+    bool m_bInsertMode = false;
     int m_nCaret = 0;
-    int m_bPositive = 1;
-    int m_nResultChoice = 0;
+    bool m_bPositive = true;
+    ResultChoice m_nResultChoice = ResultChoice::None;
     double m_dSum = 0.0;
     double m_dMean = 0.0;
     double m_dVarianceN = 0.0;
@@ -72,7 +73,8 @@ private:
     void SpaceAfterCommas();
     bool ReadSample();
     void ShowResults();
-    double Result(int choice) const;
+    void ShowResult(ResultChoice choice, std::string text);
+    double Result(ResultChoice choice) const;
 
     IStatisticsHost& m_host;
     IMessageBox& m_messages;

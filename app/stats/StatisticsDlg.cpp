@@ -150,7 +150,7 @@ void CStatisticsDlg::CreateResults() {
         edit->setReadOnly(true);
         edit->setAlignment(Qt::AlignRight);
         edit->setAccessibleName(result.caption);
-        m_results[static_cast<std::size_t>(result.choice - 1)] = edit;
+        m_results[ResultIndex(result.choice)] = edit;
         AddControl(result.editId, edit);
     }
 }
@@ -228,8 +228,8 @@ void CStatisticsDlg::ShowCount(const std::string& text) {
     m_count->setText(ToQString(text));
 }
 
-void CStatisticsDlg::ShowResult(int choice, const std::string& text) {
-    m_results.at(static_cast<std::size_t>(choice - 1))->setText(ToQString(text));
+void CStatisticsDlg::ShowResult(ResultChoice choice, const std::string& text) {
+    m_results.at(ResultIndex(choice))->setText(ToQString(text));
 }
 
 } // namespace tarvo

@@ -41,7 +41,7 @@ public:
     TextSelection SampleSelection() override;
     void SetSampleSelection(TextSelection selection) override;
     void ShowCount(const std::string& text) override;
-    void ShowResult(int choice, const std::string& text) override;
+    void ShowResult(ResultChoice choice, const std::string& text) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -163,7 +163,7 @@ TEST_F(HexDisplayTypingTest, LeavingTheDisplayRefreshesEveryDisplay) {
     TypeIntoDisplay("zz"); // no hex digits: the operand reads 0
     EXPECT_EQ(m_host.decimal, "0");
     m_tool.OnDisplayKillFocus();
-    EXPECT_EQ(m_tool.m_bDisplayFocus, 0);
+    EXPECT_FALSE(m_tool.m_bDisplayFocus);
     EXPECT_EQ(m_host.display, "zz");
     EXPECT_EQ(m_host.hex, "zz");
     EXPECT_EQ(m_host.binary, kZeros32 + "0000 0000");

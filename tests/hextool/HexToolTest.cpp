@@ -47,8 +47,8 @@ TEST_F(HexToolTest, TransferTakesTheResultShown) {
 TEST_F(HexToolTest, EveryWayOfClosingEndsAcceptedWithTheEditsTexts) {
     const struct {
         HexClosing how;
-        int focusKept;
-    } rows[] = {{HexClosing::Ok, 0}, {HexClosing::Escape, 1}, {HexClosing::CloseBox, 0}};
+        bool focusKept;
+    } rows[] = {{HexClosing::Ok, false}, {HexClosing::Escape, true}, {HexClosing::CloseBox, false}};
     for (const auto& row : rows) {
         CHexTool tool(m_host, m_settings);
         m_host.hex = "FF";
@@ -70,7 +70,7 @@ TEST_F(HexToolTest, ClearEmptiesTheExchangedTextsAndTheConverterFocus) {
     Press("CLR");
     EXPECT_EQ(m_tool.m_strHex, "");
     EXPECT_EQ(m_tool.m_strDecimal, "");
-    EXPECT_EQ(m_tool.m_bDecimalFocus, 0);
+    EXPECT_FALSE(m_tool.m_bDecimalFocus);
 }
 
 } // namespace

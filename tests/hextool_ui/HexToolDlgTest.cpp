@@ -148,9 +148,9 @@ TEST_F(HexToolDlgTest, TypingIntoTheDisplayEntersTheOperand) {
     TypeInto(dialog.Display(), "1F");
     EXPECT_EQ(Hex(), "1F");
     EXPECT_EQ(Decimal(), "31");
-    EXPECT_EQ(dialog.Tool().m_bDisplayFocus, 1);
+    EXPECT_TRUE(dialog.Tool().m_bDisplayFocus);
     dialog.Button(ADD)->setFocus(); // leaving the display refreshes every display
-    EXPECT_EQ(dialog.Tool().m_bDisplayFocus, 0);
+    EXPECT_FALSE(dialog.Tool().m_bDisplayFocus);
     Click({ADD, K1, EQUALS});
     EXPECT_EQ(Display(), "20");
 }
@@ -158,13 +158,13 @@ TEST_F(HexToolDlgTest, TypingIntoTheDisplayEntersTheOperand) {
 TEST_F(HexToolDlgTest, FocusFlagsFollowTheFocusButNotAContextMenu) {
     CHexToolDlg& dialog = OpenShown();
     dialog.HexEdit()->setFocus();
-    EXPECT_EQ(dialog.Tool().m_bHexFocus, 1);
+    EXPECT_TRUE(dialog.Tool().m_bHexFocus);
     dialog.DecimalEdit()->setFocus();
-    EXPECT_EQ(dialog.Tool().m_bHexFocus, 0);
-    EXPECT_EQ(dialog.Tool().m_bDecimalFocus, 1);
+    EXPECT_FALSE(dialog.Tool().m_bHexFocus);
+    EXPECT_TRUE(dialog.Tool().m_bDecimalFocus);
     QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
     QApplication::sendEvent(dialog.DecimalEdit(), &popup);
-    EXPECT_EQ(dialog.Tool().m_bDecimalFocus, 1);
+    EXPECT_TRUE(dialog.Tool().m_bDecimalFocus);
 }
 
 TEST_F(HexToolDlgTest, EveryWayOfClosingEndsAccepted) {

@@ -55,20 +55,24 @@ void BatchSession::OpenHexTool() {
     m_hexTool = std::make_unique<HexToolSurface>(m_settings, m_host, m_out);
 }
 
-void BatchSession::CloseHexTool(HexToolSurface::Closing how) {
-    if (m_hexTool->Close(how))
-        AcceptToolTransfer(CurrentLevel(), Tool::HexTool, m_hexTool->TransferValue());
-    m_hexTool.reset();
+void BatchSession::CloseHexTool(ToolClosing how) {
+    CloseTool(m_hexTool, Tool::HexTool, how);
 }
 
 void BatchSession::OpenStatistics() {
     m_statistics = std::make_unique<StatisticsSurface>(m_settings, m_host, m_out);
 }
 
-void BatchSession::CloseStatistics(StatisticsSurface::Closing how) {
-    if (m_statistics->Close(how))
-        AcceptToolTransfer(CurrentLevel(), Tool::Statistics, m_statistics->TransferValue());
-    m_statistics.reset();
+void BatchSession::CloseStatistics(ToolClosing how) {
+    CloseTool(m_statistics, Tool::Statistics, how);
+}
+
+// A tool closed accepted hands its transfer value to the calculator.
+template <class ToolSurface>
+void BatchSession::CloseTool(std::unique_ptr<ToolSurface>& surface, Tool tool, ToolClosing how) {
+    if (surface->Close(how))
+        AcceptToolTransfer(CurrentLevel(), tool, surface->TransferValue());
+    surface.reset();
 }
 
 void BatchSession::PrintState() {

@@ -9,6 +9,7 @@
 #include "SaveCommand.h"
 #include "SettingsCommands.h"
 #include "StatisticsSurface.h"
+#include "ToolTransfer.h"
 
 #include <memory>
 #include <optional>
@@ -35,16 +36,19 @@ public:
     // Tools > Nixet and Tools > Statistics; closing it accepted hands its value to the calculator.
     void OpenHexTool();
     HexToolSurface& HexTool() { return *m_hexTool; }
-    void CloseHexTool(HexToolSurface::Closing how);
+    void CloseHexTool(ToolClosing how);
     void OpenStatistics();
     StatisticsSurface& Statistics() { return *m_statistics; }
-    void CloseStatistics(StatisticsSurface::Closing how);
+    void CloseStatistics(ToolClosing how);
 
     // Prints what the open surface shows.
     void PrintState();
     void PrintClipboard();
 
 private:
+    template <class ToolSurface>
+    void CloseTool(std::unique_ptr<ToolSurface>& surface, Tool tool, ToolClosing how);
+
     ISettingsStore& m_settings;
     std::ostream& m_out;
     HeadlessHost m_host;

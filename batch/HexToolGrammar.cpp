@@ -33,15 +33,7 @@ Step ParseType(const std::string& argument, int line) {
 }
 
 Step ParseClose(const std::string& argument, int line) {
-    static const std::map<std::string, HexToolSurface::Closing> ways = {
-        {"ok", HexToolSurface::Closing::Ok},
-        {"esc", HexToolSurface::Closing::Esc},
-        {"box", HexToolSurface::Closing::Box}};
-    const std::string word = OneWord(argument, "close", "ok, esc, box", line);
-    const auto way = ways.find(word);
-    if (way == ways.end())
-        throw ScriptError(line, "bad argument '" + word + "' for :close");
-    const HexToolSurface::Closing how = way->second;
+    const ToolClosing how = ClosingArgument(argument, line);
     return {[how](BatchSession& s) { s.CloseHexTool(how); }, Surface::Calculator};
 }
 

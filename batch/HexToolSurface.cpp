@@ -65,7 +65,7 @@ void HexToolSurface::Type(Field field, const std::string& text) {
     (m_tool.*edit.killFocus)();
 }
 
-bool HexToolSurface::Close(Closing how) {
+bool HexToolSurface::Close(ToolClosing how) {
     static constexpr HexClosing kClosings[] = {HexClosing::Ok, HexClosing::Escape,
                                                HexClosing::CloseBox};
     return m_tool.OnClose(kClosings[static_cast<int>(how)]);

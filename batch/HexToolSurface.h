@@ -4,6 +4,7 @@
 
 #include "HexControlTexts.h"
 #include "HexTool.h"
+#include "ToolClosing.h"
 
 #include <ostream>
 #include <string>
@@ -27,8 +28,7 @@ public:
     // The edit gains the focus, its whole text is deleted, text is typed one character at a
     // time (the HEX edit refuses what passes its length limit), and the edit loses the focus.
     void Type(Field field, const std::string& text);
-    enum class Closing { Ok, Esc, Box };
-    bool Close(Closing how);      // true when the dialog ended accepted (result OK)
+    bool Close(ToolClosing how);  // true when the dialog ended accepted (result OK)
     double TransferValue() const; // m_dTransferValue
     void PrintState();            // display:/hex:/decimal:/binary:/order: lines
 

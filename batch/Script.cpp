@@ -30,10 +30,8 @@ std::optional<Step> ParseCommonDirective(const std::string& name, const std::str
         return Step{[](BatchSession& s) { s.PrintState(); }, surface};
     }
     if (name == "answer") {
-        const std::string word = OneWord(argument, "answer", "yes, no", line);
-        if (word != "yes" && word != "no")
-            throw ScriptError(line, "bad argument '" + word + "' for :answer");
-        const bool yes = word == "yes";
+        static const std::map<std::string, bool> answers = {{"yes", true}, {"no", false}};
+        const bool yes = ChoiceArgument(argument, "answer", "yes, no", answers, line);
         return Step{[yes](BatchSession& s) { s.Host().SetAnswer(yes); }, surface};
     }
     return std::nullopt;

@@ -37,6 +37,12 @@ void ExpectNoArgument(const std::string& argument, const char* directive, int li
         throw ScriptError(line, std::string(":") + directive + " takes no argument");
 }
 
+ToolClosing ClosingArgument(const std::string& argument, int line) {
+    static const std::map<std::string, ToolClosing> ways = {
+        {"ok", ToolClosing::Ok}, {"esc", ToolClosing::Esc}, {"box", ToolClosing::Box}};
+    return ChoiceArgument(argument, "close", "ok, esc, box", ways, line);
+}
+
 ResolvedText ResolveEscapes(std::string_view text) {
     static const std::map<char, char> escapes = {
         {'n', '\n'}, {'r', '\r'}, {'t', '\t'}, {'\\', '\\'}};

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "Script.h"
+#include "ToolClosing.h"
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,20 @@ std::vector<std::string> SplitWords(const std::string& text);
 std::string OneWord(const std::string& argument, const char* directive, const char* expected,
                     int line);
 void ExpectNoArgument(const std::string& argument, const char* directive, int line);
+
+// Exactly one word, a key of `choices`: its value.
+template <class Value>
+Value ChoiceArgument(const std::string& argument, const char* directive, const char* expected,
+                     const std::map<std::string, Value>& choices, int line) {
+    const std::string word = OneWord(argument, directive, expected, line);
+    const auto choice = choices.find(word);
+    if (choice == choices.end())
+        throw ScriptError(line, "bad argument '" + word + "' for :" + directive);
+    return choice->second;
+}
+
+// ":close ok|esc|box" of a tool.
+ToolClosing ClosingArgument(const std::string& argument, int line);
 
 // TEXT with the escapes \n, \r, \t and \\ resolved; unknownEscape holds the first other
 // one (or a backslash that ends TEXT), where the resolving stopped.

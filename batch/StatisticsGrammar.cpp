@@ -34,15 +34,7 @@ Step ParseEditSample(const std::string& argument, int line) {
 }
 
 Step ParseClose(const std::string& argument, int line) {
-    static const std::map<std::string, StatisticsSurface::Closing> ways = {
-        {"ok", StatisticsSurface::Closing::Ok},
-        {"esc", StatisticsSurface::Closing::Esc},
-        {"box", StatisticsSurface::Closing::Box}};
-    const std::string word = OneWord(argument, "close", "ok, esc, box", line);
-    const auto way = ways.find(word);
-    if (way == ways.end())
-        throw ScriptError(line, "bad argument '" + word + "' for :close");
-    const StatisticsSurface::Closing how = way->second;
+    const ToolClosing how = ClosingArgument(argument, line);
     return {[how](BatchSession& s) { s.CloseStatistics(how); }, Surface::Calculator};
 }
 

@@ -40,8 +40,8 @@ void StatisticsSurface::EditSample(const std::string& text, std::optional<int> c
 }
 
 // OK and the close box end the dialog accepted; only Esc cancels it.
-bool StatisticsSurface::Close(Closing how) {
-    return how != Closing::Esc;
+bool StatisticsSurface::Close(ToolClosing how) {
+    return how != ToolClosing::Esc;
 }
 
 double StatisticsSurface::TransferValue() const {

@@ -5,6 +5,7 @@
 #include "HeadlessStatisticsHost.h"
 #include "SettingsStore.h"
 #include "StatisticsTool.h"
+#include "ToolClosing.h"
 
 #include <optional>
 #include <ostream>
@@ -27,8 +28,7 @@ public:
     void ChooseResult(std::string_view token);
     // :edit-sample TEXT [@CARET]
     void EditSample(const std::string& text, std::optional<int> caret);
-    enum class Closing { Ok, Esc, Box };
-    bool Close(Closing how);      // true when the dialog ended accepted (result OK)
+    bool Close(ToolClosing how);  // true when the dialog ended accepted (result OK)
     double TransferValue() const; // m_dTransferValue
     void PrintState();            // sample:/n:/sum:/mean:/var-n:/sd-n:/sd-n1: lines
 

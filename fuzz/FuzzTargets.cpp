@@ -91,7 +91,7 @@ void TypeHexTexts(const std::uint8_t* data, std::size_t size) {
             tool.Press("Mot");
         }
     }
-    tool.Close(HexToolSurface::Closing::Ok);
+    tool.Close(ToolClosing::Ok);
 }
 
 void EnterSample(const std::uint8_t* data, std::size_t size) {
@@ -103,7 +103,7 @@ void EnterSample(const std::uint8_t* data, std::size_t size) {
     tool.Press("Enter");
     tool.Press("+/-");
     tool.Press("<--");
-    tool.Close(StatisticsSurface::Closing::Ok);
+    tool.Close(ToolClosing::Ok);
 }
 
 void ReadDamagedSettings(const std::uint8_t* data, std::size_t size) {

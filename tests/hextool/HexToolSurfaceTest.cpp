@@ -125,8 +125,7 @@ TEST_F(HexToolSurfaceTest, TypingIntoTheDisplayEntersTheOperand) {
 TEST_F(HexToolSurfaceTest, TransferAndEveryWayOfClosing) {
     Press("F F Transfer");
     EXPECT_EQ(m_surface.TransferValue(), 255.0);
-    for (const auto how :
-         {HexToolSurface::Closing::Ok, HexToolSurface::Closing::Esc, HexToolSurface::Closing::Box})
+    for (const auto how : {ToolClosing::Ok, ToolClosing::Esc, ToolClosing::Box})
         EXPECT_TRUE(m_surface.Close(how));
     EXPECT_EQ(m_surface.TransferValue(), 255.0);
 }

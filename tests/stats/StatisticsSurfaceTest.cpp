@@ -71,9 +71,8 @@ TEST_F(StatisticsSurfaceTest, EditSampleLeavesTheCaretWhereTheNextKeyGoes) {
 }
 
 TEST_F(StatisticsSurfaceTest, OkAndTheBoxAcceptAndKeepTheTransferValue) {
-    using enum StatisticsSurface::Closing;
-    const std::pair<StatisticsSurface::Closing, bool> closings[] = {
-        {Ok, true}, {Esc, false}, {Box, true}};
+    using enum ToolClosing;
+    const std::pair<ToolClosing, bool> closings[] = {{Ok, true}, {Esc, false}, {Box, true}};
     for (const auto& [how, accepted] : closings) {
         Open();
         Press({"6", "Enter", "8", "Enter"});

@@ -25,11 +25,8 @@ std::optional<Step> ParseKey(const std::string& token) {
 Step ParsePrecision(const std::string& argument, int line) {
     static const std::map<std::string, Precision> choices = {
         {"low", Precision::Low}, {"normal", Precision::Normal}, {"high", Precision::High}};
-    const std::string word = OneWord(argument, "precision", "low, normal, high", line);
-    const auto choice = choices.find(word);
-    if (choice == choices.end())
-        throw ScriptError(line, "bad argument '" + word + "' for :precision");
-    const Precision precision = choice->second;
+    const Precision precision =
+        ChoiceArgument(argument, "precision", "low, normal, high", choices, line);
     return Stay([precision](BatchSession& s) {
         ChoosePrecision(s.CurrentLevel(), s.Settings(), precision);
     });

@@ -1,6 +1,7 @@
 #include "Keypad.h"
 
 #include "CalculatorView.h"
+#include "KeyTable.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -8,14 +9,6 @@
 namespace tarvo {
 
 namespace {
-
-template <void (CCalculatorView::*Handler)()> void Press(CCalculatorView& view) {
-    (view.*Handler)();
-}
-
-template <int Digit> void PressDigit(CCalculatorView& view) {
-    view.OnDigit(Digit);
-}
 
 using V = CCalculatorView;
 
@@ -88,8 +81,7 @@ const CalculatorKey& FindKey(KeyId id) {
 }
 
 const CalculatorKey* FindKeyByToken(std::string_view token) {
-    const auto key = std::ranges::find_if(kKeys, [&](const auto& k) { return k.token == token; });
-    return key == std::end(kKeys) ? nullptr : &*key;
+    return FindByToken(kKeys, token);
 }
 
 const CalculatorKey* FindKeyByTag(std::string_view tag) {

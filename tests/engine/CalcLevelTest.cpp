@@ -276,7 +276,15 @@ TEST_F(LevelTest, EntryValuePrefersLastResult) {
 // A calculation under way, with a deferred addition and a parenthesis operand, on a level
 // whose registers and settings all differ from their start values.
 void StartCalculation(CCalcLevel& level) {
-    level.m_shared = {5, 5, 5, 5, false, true, true, 1, 1};
+    level.m_shared = {.m_dMemory = 5,
+                      .m_dTransfer = 5,
+                      .m_dNixetResult = 5,
+                      .m_dStatResult = 5,
+                      .m_bNormalPrecision = false,
+                      .m_bHighPrecision = true,
+                      .m_bLowPrecision = true,
+                      .m_bKeySound = 1,
+                      .m_bSaveLast = 1};
     level.RequestLoad(LoadMode::Insert);
     Press(level, "2 + 3 * (4) 42");
 }

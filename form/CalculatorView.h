@@ -8,8 +8,6 @@
 #include "SettingsStore.h"
 #include "UndoMemory.h"
 
-#include <array>
-#include <memory>
 #include <optional>
 #include <string>
 
